@@ -1,0 +1,134 @@
+// The basic problems of page 122: no aims page, a bar of two pages. Each page
+// opens with the same header cell and marks every problem with a numbered
+// badge cell.
+#include "framework/platform/numbers.hpp"
+#include "framework/platform/screen.hpp"
+#include "functions_lesson.hpp"
+
+namespace lessons {
+
+namespace {
+// Badge "1" is 4 px taller than the others.
+constexpr float kFirstBadgeHeight = 48;
+constexpr float kBadgeHeight = 44;
+}  // namespace
+
+void FunctionsLesson::BASIC_PROBLEMS_MENU() {
+    for (;;) {
+        switch (submenu_choice("P122 基本の問題 ①1,2　②3,4　③終了", 3)) {
+            case 1: BASIC_PROBLEMS_12_SCENE(); break;
+            case 2: BASIC_PROBLEMS_34_SCENE(); break;
+            default: return;  // back to the main menu, which redraws itself
+        }
+    }
+}
+
+// The start of both pages: the cleared page, the pen margins and the header
+// cell naming the page, drawn at width 3.
+void FunctionsLesson::BASIC_PROBLEMS_HEADER() {
+    clear_scene();
+    XI0 = 40;
+    XI1 = XI0 + 81;
+    YI1 = 30;
+    rt::SET_DRAW_WIDTH(3);
+    framed_cell(40, 30, 396, 48, 3, 13, 0, "P122 基本の問題");
+}
+
+// Problem 1 (which statement makes y a function of x) and problem 2 (the
+// perimeter of a rectangle x cm by 4 cm, filled into a table one key each).
+void FunctionsLesson::BASIC_PROBLEMS_12_SCENE() {
+    BASIC_PROBLEMS_HEADER();
+    YI1 = 90;
+    framed_cell(XI0, YI1, 38, kFirstBadgeHeight, 4, 3, 13, "1");
+    piece_at(XI0 + 38 + 20, YI1, 3, "ア ");
+    piece_after(0, "1辺x を決めると周の長さy は1つに決まる。");
+    WAIT_KEY();
+    piece_at(XI0 + 38 + 20, YI1 + 50, 3, "イ ");
+    piece_after(0, "身長x を決めても体重y は1つに決まらない。");
+    piece_at(XI1, YI1 + 50, 5, "答　ア");
+    WAIT_KEY();
+
+    YI1 = 250;
+    framed_cell(XI1 - 76, YI1, 38, kBadgeHeight, 4, 3, 13, "2");
+    // The rectangle x cm by 4 cm in an invisible 4 by 3 frame of 60 px squares.
+    figure_frame(800, 300, 4, 3, 60);
+    figure_point(5, 0, 2);
+    figure_point(6, 0, 0);
+    figure_point(7, 4, 0);
+    figure_point(8, 4, 2);
+    rt::SET_DRAW_WIDTH(5);
+    figure_quad(5, 6, 7, 8);
+    length_mark(5, 8, -1, 5, 20, "xcm");
+    length_mark(5, 6, 1, 10, 20, "4cm");
+    figure_label(810, 390, 3, "周の長さycm");
+    // The table of the perimeter: x row and y row, five columns.
+    X_A(11) = XI1;
+    Y_A(11) = YI1 + 30;
+    Y_A(12) = Y_A(11) + 50;
+    framed_cell(X_A(11), Y_A(11), 90, 50, 0, 15, 0, "x");
+    for (int i = 1; i <= 5; ++i) {
+        framed_cell(X_A(11) + 90 * i, Y_A(11), 90, 50, 0, 15, 0, number_text(i));
+    }
+    framed_cell(X_A(11), Y_A(12), 90, 50, 0, 15, 0, "y");
+    for (int i = 1; i <= 5; ++i) {
+        framed_cell(X_A(11) + 90 * i, Y_A(12), 90, 50, 0, 15, 0, "");
+    }
+    WAIT_KEY();
+    for (int i = 1; i <= 5; ++i) {
+        framed_cell(X_A(11) + 90 * i, Y_A(12), 90, 50, 0, 15, 5, number_text(2 * i + 8));
+        WAIT_KEY();
+    }
+
+    piece_at(XI0, 400, 3, "(2)");
+    WAIT_KEY();
+    piece_after(0, "y=2(x+4) だから");
+    WAIT_KEY();
+    piece_at(XI1, YI1 + 50, 5, "y=2x+8");
+    WAIT_KEY();
+    piece_at(XI0, YI1 + 60, 3, "(3)");
+    piece_after(0, "横x を決めると周の長さy は1つに決まるから、");
+    piece_at(XI1, YI1 + 50, 5, "yはxの関数である。");
+}
+
+// Problem 3 (circumference of a circle, y = πx) and problem 4 (time of a
+// walk of 1200 m, y = 1200/x).
+void FunctionsLesson::BASIC_PROBLEMS_34_SCENE() {
+    BASIC_PROBLEMS_HEADER();
+    YI1 = 90;
+    framed_cell(XI1 - 76, YI1, 38, kBadgeHeight, 4, 3, 13, "3");
+    rt::SET_DRAW_WIDTH(5);
+    // The circle of diameter x cm in an invisible 4 by 4 frame of 60 px squares.
+    figure_frame(880, 50, 4, 4, 60);
+    figure_point(0, 2, 2);  // centre
+    figure_point(1, 0, 2);  // ends of a diameter
+    figure_point(2, 4, 2);
+    figure_point(3, 2, 1);  // label point of the circumference
+    rt::CIRCLE(X_A(0), Y_A(0), 8, 0, 0, 0, 0);
+    rt::CIRCLE(X_A(0), Y_A(0), 2 * SIZE, 0);
+    rt::LINE(X_A(1), Y_A(1), X_A(2), Y_A(2), 0);
+    length_mark(1, 2, -1, 5, 20, "xcm");
+    figure_label(X_A(3) - 27, Y_A(3), 0, "ycm");
+    piece_at(XI1, YI1, 3, "円の直径をxcm,周の長さをycm とするとき");
+    WAIT_KEY();
+    piece_at(XI1, YI1 + 50, 0, "y=x*π で");
+    piece_after(3, "y=πx だから");
+    piece_after(5, "yはxに比例する。");
+    piece_at(XI1, YI1 + 50, 0, "比例定数は、");
+    WAIT_KEY();
+    piece_after(5, "π");
+    piece_after(3, "(円周率)");
+    WAIT_KEY();
+
+    YI1 = 270;
+    framed_cell(XI1 - 76, YI1, 38, kBadgeHeight, 4, 3, 13, "4");
+    piece_at(XI1 - 76 + 38 + 30, YI1, 3, "時間=ﾀ道のり/速さﾀ ");
+    WAIT_KEY();
+    piece_at(XI1, YI1 + 90, 3, "y=ﾀ1200/xﾀ だから");
+    piece_after(5, "yはxに反比例する。");
+    piece_at(XI1, YI1 + 70, 0, "比例定数は、");
+    WAIT_KEY();
+    piece_after(5, "1200");
+    piece_after(3, "(道のり)");
+}
+
+}  // namespace lessons
