@@ -68,14 +68,12 @@ void label_vertices(Figures& f, float& counter, const std::function<std::string(
     counter = static_cast<float>(i);
 }
 
-// The one-byte characters a run of vertex letters may use: printable ASCII
-// and the half-width katakana.
-struct LetterBlock {
+// The runs of one-byte letters a vertex labelling counts through.
+struct LetterRun {
     int first;
     int last;
 };
-constexpr LetterBlock kAsciiLetters{0x21, 0x7E};
-constexpr LetterBlock kKanaLetters{0xA1, 0xDF};
+constexpr LetterRun kLetterRuns[] = {{'A', 'Z'}, {'a', 'z'}, {'0', '9'}};
 
 }  // namespace
 
@@ -140,23 +138,23 @@ void Figures::DRAW_POLYGON() {
 }
 
 // Vertex i gets the letter i - 1 places after the first character of AAA$
-// ("A" gives A, B, C, ...). The letters stay within the block of one-byte
-// characters the first one belongs to, starting again at its beginning when
-// they would run past its end; a first character that is no one-byte letter
-// (a two-byte character, a blank) starts the run at "A".
+// ("A" gives A, B, C, ...). The letters stay within the run of capitals,
+// small letters or digits that the first one belongs to, starting again at
+// its beginning after its end ("Y" gives Y, Z, A, ...); a first character of
+// no such run (a sign, a kana, a two-byte character) starts the labels at "A".
 void Figures::LABEL_VERTICES_LETTERS() {
     const float first = AAA_S.empty() ? 0 : rt::ASC(AAA_S);
-    LetterBlock block = kAsciiLetters;
+    LetterRun run = kLetterRuns[0];
     int start = 'A';
-    if (first >= kAsciiLetters.first && first <= kAsciiLetters.last) {
-        start = static_cast<int>(first);
-    } else if (first >= kKanaLetters.first && first <= kKanaLetters.last) {
-        block = kKanaLetters;
-        start = static_cast<int>(first);
+    for (const LetterRun& r : kLetterRuns) {
+        if (first >= r.first && first <= r.last) {
+            run = r;
+            start = static_cast<int>(first);
+        }
     }
-    const int span = block.last - block.first + 1;
+    const int span = run.last - run.first + 1;
     label_vertices(*this, II, [&](int i) {
-        const int code = block.first + (start - block.first + i - 1) % span;
+        const int code = run.first + (start - run.first + i - 1) % span;
         return rt::CHR(static_cast<float>(code));
     });
 }

@@ -109,7 +109,8 @@ TEST(LabelAngle, PushedOutAlongTheBisector) {
         EXPECT_EQ(f.AAA_S, "");
 
         // A stacked fraction makes the box 80 high.
-        expect_pen(pen_for("ﾀ1/2ﾀ", 10, 0, -10, 0), 500 - f.LLT / 2, 320);
+        const rt::Point fraction_pen = pen_for("ﾀ1/2ﾀ", 10, 0, -10, 0);
+        expect_pen(fraction_pen, 500 - f.LLT / 2, 320);
         EXPECT_EQ(f.DY, 40);
     });
 }

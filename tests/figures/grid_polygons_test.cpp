@@ -139,8 +139,8 @@ TEST(DrawPolygon, LetteredVerticesOutsideWithTheWidthRestored) {
         const float right = op.x1 + op.size * op.h / 2;
         const float bottom = op.y1 + op.size * op.v;
         EXPECT_TRUE(right <= 880 || op.x1 >= 1180 || bottom <= 100 || op.y1 >= 280) << op.text;
-        EXPECT_NEAR(op.x1, corners[at][0], 40) << op.text;
-        EXPECT_NEAR(op.y1, corners[at][1], 40) << op.text;
+        EXPECT_NEAR(op.x1, corners[at][0], 60) << op.text;
+        EXPECT_NEAR(op.y1, corners[at][1], 60) << op.text;
         EXPECT_EQ(op.colour, 3);
     }
     EXPECT_EQ(seen, 4);
@@ -172,23 +172,19 @@ TEST(DrawPolygon, ListLabelsAndOutOfRangeCounts) {
     EXPECT_EQ(of_kind(ops, Kind::Line).size(), 3u + 10u + 2u);
 }
 
-TEST(DrawPolygon, LettersStayOneByteLetters) {
+TEST(DrawPolygon, LettersStayWithinTheirRun) {
     const auto ops = draw([](GeometryFigures& f) {
-        set_rectangle(f);
-        f.AAA_S = "}";  // runs past the end of the printable ASCII letters
-        f.DRAW_POLYGON();
-        set_rectangle(f);
-        f.AAA_S = "あ";  // a two-byte character starts at A
-        f.DRAW_POLYGON();
-        set_rectangle(f);
-        f.AAA_S = "ﾝ";  // the last half-width kana
-        f.DRAW_POLYGON();
+        for (const char* first : {"Y", "x", "9", "あ", "}"}) {
+            set_rectangle(f);
+            f.AAA_S = first;
+            f.DRAW_POLYGON();
+        }
     });
     std::string labels;
     for (const auto& op : of_kind(ops, Kind::Text)) {
         if (op.y1 < 900) labels += op.text;
     }
-    EXPECT_EQ(labels, "}~!\"ABCDﾝﾞﾟ｡");
+    EXPECT_EQ(labels, "YZABxyza9012ABCDABCD");
 }
 
 }  // namespace
