@@ -31,9 +31,7 @@ void Shell::PRINT_COMPACT() {
         rt::SET_FONT_SIZE(15);
 
         const int ink = rt::CINT(CCC1);
-        auto text_at = [&](float dx, float dy) {
-            rt::SYMBOL(TX + dx, TY + dy, B_S, 3, 2, ink);
-        };
+        auto text_at = [&](float dx, float dy) { rt::SYMBOL(TX + dx, TY + dy, B_S, 3, 2, ink); };
         const float last = NAG;
         I = 1;
         do {

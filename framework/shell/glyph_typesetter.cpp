@@ -33,7 +33,9 @@ const Substitution kSubstitutions[] = {
     {"%", "°"}, {"*", "×"}, {"/", "÷"}, {"@", "±"}, {"!", "√"},
 };
 
-bool is_italic_letter(const std::string& c) { return c == "a" || c == "x" || c == "c"; }
+bool is_italic_letter(const std::string& c) {
+    return c == "a" || c == "x" || c == "c";
+}
 
 }  // namespace
 
