@@ -31,9 +31,11 @@ struct Written {
             s.CCC1 = 0;
             if (before) before(s);
             s.TEXT_OUT();
+            width_after = rt::GET_DRAW_WIDTH();
         });
         EXPECT_FALSE(run.error.has_value()) << *run.error;
     }
+    int width_after = 0;  // the draw width once the text is written
     std::vector<DrawOp> texts() const { return visible_texts(run.ops); }
     std::vector<DrawOp> lines() const { return ops_of(run.ops, DrawOp::Kind::Line); }
 };
@@ -75,7 +77,7 @@ TEST(FormulaText, FractionAfterOrdinaryCharacters) {
     EXPECT_FLOAT_EQ(lines[0].x2, 191);
     EXPECT_FLOAT_EQ(lines[0].y2, 325);
     EXPECT_EQ(lines[0].width, 4);
-    EXPECT_EQ(rt::GET_DRAW_WIDTH(), 3);
+    EXPECT_EQ(w.width_after, 3);
 }
 
 TEST(FormulaText, FractionPartsAreCentredAndPlaced) {

@@ -28,9 +28,11 @@ struct Typeset {
             s.Y = y;
             s.CCC1 = 0;
             body(s);
+            width_after = rt::GET_DRAW_WIDTH();
         });
         EXPECT_FALSE(run.error.has_value()) << *run.error;
     }
+    int width_after = 0;  // the draw width once the body has run
     std::vector<DrawOp> texts() const { return visible_texts(run.ops); }
     std::vector<DrawOp> lines() const { return ops_of(run.ops, DrawOp::Kind::Line); }
     std::vector<DrawOp> polylines() const { return ops_of(run.ops, DrawOp::Kind::Polyline); }
@@ -174,7 +176,7 @@ TEST(GlyphTypesetter, MinusAndPlusAreDrawnAsLines) {
     EXPECT_FLOAT_EQ(lines[2].y2, 134);
     for (const DrawOp& line : lines) EXPECT_EQ(line.width, 5);
     EXPECT_TRUE(t.texts().empty());
-    EXPECT_EQ(rt::GET_DRAW_WIDTH(), 3);
+    EXPECT_EQ(t.width_after, 3);
 
     Typeset small(0, 100, piece("-+", 1));
     ASSERT_EQ(small.lines().size(), 3u);
@@ -286,7 +288,7 @@ TEST(GlyphTypesetter, ParallelogramsRestartTheOverline) {
     EXPECT_FLOAT_EQ(lines[0].x1, 64);  // after the "&", not from the root sign
     EXPECT_FLOAT_EQ(lines[0].x2, 91);
     EXPECT_FLOAT_EQ(t.s.X, 127);
-    EXPECT_EQ(rt::GET_DRAW_WIDTH(), 3);
+    EXPECT_EQ(t.width_after, 3);
 }
 
 TEST(CompactText, AdvancesAndPlaces) {
