@@ -59,8 +59,8 @@ void Figures::LINE_INTERSECTION() {
         A2 = rt::DIV(DY - CY, DX - CX);
         B2 = CY - A2 * CX;
     }
-    const bool parallel = (ab_vertical && cd_vertical) ||
-                          (!ab_vertical && !cd_vertical && A1 == A2);
+    const bool parallel =
+        (ab_vertical && cd_vertical) || (!ab_vertical && !cd_vertical && A1 == A2);
     if (parallel) {
         AX1 = 10000;
         AY1 = 10000;

@@ -1,20 +1,19 @@
-// A figure library run headless for the geometry tests: start-up runs as in a
-// lesson, then the test's scene, and what the scene drew is recorded.
+// The figure library run headless for the geometry tests: start-up runs as in
+// a lesson, then the test's scene, and what the scene drew is recorded.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/figures/figures.hpp"
-#include "framework/platform/screen.hpp"
-#include "framework/platform/session.hpp"
-#include "framework/shell/program.hpp"
+#include "support/headless_shell.hpp"
 
 namespace geometry_test {
+
+using test_support::ops_of;
 
 class GeometryFigures : public figures::Figures {
 public:
@@ -28,35 +27,27 @@ protected:
     }
 };
 
-// Runs `scene` after start-up and returns the operations it drew. The run
-// must end normally: a run-time error (the error screen) fails the test.
+// Runs `scene` after start-up (font, draw width 3, text colour 4) and returns
+// the operations it drew. A run-time error fails the test.
 inline std::vector<rt::DrawOp> draw(const std::function<void(GeometryFigures&)>& scene,
                                     const std::string& png_path = "") {
-    rt::SessionOptions options;
-    options.headless = true;
-    options.record = true;
-    options.rasterise = !png_path.empty();
-    options.png_path = png_path;
+    GeometryFigures figures;
     bool ran = false;
-    const rt::RunResult result = shell::run_lesson(options, [&] {
-        auto figures = std::make_unique<GeometryFigures>();
-        figures->scene = [&](GeometryFigures& f) {
-            scene(f);
-            ran = true;
-        };
-        return figures;
-    });
-    EXPECT_EQ(result.outcome, rt::Outcome::Ended);
+    figures.scene = [&](GeometryFigures& f) {
+        scene(f);
+        ran = true;
+    };
+    const auto run = test_support::run_headless([&] { figures.START_SETTINGS(); }, png_path);
+    EXPECT_FALSE(run.error.has_value()) << run.error.value_or("");
     EXPECT_TRUE(ran);
-    return rt::recorded_ops();
+    return run.ops;
 }
 
-inline std::vector<rt::DrawOp> of_kind(const std::vector<rt::DrawOp>& ops, rt::DrawOp::Kind kind) {
-    std::vector<rt::DrawOp> out;
-    for (const auto& op : ops) {
-        if (op.kind == kind) out.push_back(op);
-    }
-    return out;
+// The texts drawn on the page, one after the other.
+inline std::string visible_text(const std::vector<rt::DrawOp>& ops) {
+    std::string text;
+    for (const auto& op : test_support::visible_texts(ops)) text += op.text;
+    return text;
 }
 
 }  // namespace geometry_test
