@@ -72,9 +72,10 @@ std::string glyphs(const Replay& r, int from, float x1, float y1, float x2, floa
     return utf8;
 }
 
-// The glyphs of one text line whose pieces start at y, from x rightwards.
+// The glyphs of one text line whose pieces start at y, from x rightwards
+// (italic letters stand 22 px higher; plus and minus signs are lines).
 std::string line_text(const Replay& r, int from, float x, float y, int colour = -1) {
-    return glyphs(r, from, x, y - 4, 1440, y + 30, colour);
+    return glyphs(r, from, x, y - 25, 1440, y + 25, colour);
 }
 
 // What a framed cell shows now: the glyphs inside it drawn after it was last
@@ -349,7 +350,7 @@ TEST(BasicProblems, PerimeterTableFillsOnePerKeyThenThe2ComesAlone) {
     const Replay two = run("7{enter}1{enter}" + spaces(8));
     EXPECT_EQ(line_text(two, last_scene_clear(two), 40, 400), "(2)");
     const Replay formula = run("7{enter}1{enter}" + spaces(9));
-    EXPECT_EQ(line_text(formula, last_scene_clear(formula), 40, 400), "(2)y=2(x+4)だから");
+    EXPECT_EQ(line_text(formula, last_scene_clear(formula), 40, 400), "(2)y=2(x4)だから");
 }
 
 TEST(BasicProblems, BarAsksAgainOnBadEntriesAndItem3GoesBackToTheMenu) {
