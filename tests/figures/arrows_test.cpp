@@ -6,9 +6,7 @@
 
 namespace {
 
-using testsupport::HeadlessFigures;
-
-class ArrowsTest : public HeadlessFigures {
+class ArrowsTest : public testsupport::HeadlessFigures {
 protected:
     void arrow(float x0, float y0, float x1, float y1, float muki, float ya = 0) {
         f.ZX0 = x0;
@@ -21,12 +19,6 @@ protected:
         f.CCC2 = 7;
         f.DRAW_ARROW();
     }
-    static void expect_line(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
-        EXPECT_FLOAT_EQ(op.x1, x1);
-        EXPECT_FLOAT_EQ(op.y1, y1);
-        EXPECT_FLOAT_EQ(op.x2, x2);
-        EXPECT_FLOAT_EQ(op.y2, y2);
-    }
     void triangle(float x3, float y3, float x4, float y4, const std::string& labels) {
         f.GX3 = x3;
         f.GY3 = y3;
@@ -38,49 +30,41 @@ protected:
     }
 };
 
-TEST_F(ArrowsTest, HeadOnTheEndPoint) {
+TEST_F(ArrowsTest, HeadOnTheEndPointOrOnTheStart) {
     draw([&] { arrow(100, 200, 200, 200, 1); });
-    const auto l = lines();
-    ASSERT_EQ(l.size(), 3u);
-    expect_line(l[0], 100, 200, 200, 200);
-    expect_line(l[1], 184, 208, 200, 200);
-    expect_line(l[2], 184, 192, 200, 200);
-    for (const auto& op : l) {
+    ASSERT_EQ(lines().size(), 3u);
+    expect_from_to(lines()[0], 100, 200, 200, 200);
+    expect_from_to(lines()[1], 184, 208, 200, 200);
+    expect_from_to(lines()[2], 184, 192, 200, 200);
+    for (const auto& op : lines()) {
         EXPECT_EQ(op.colour, 7);
         EXPECT_EQ(op.width, 3);  // the width in force
     }
+    // The ends come back exchanged: (ZX0, ZY0) holds the tip.
     EXPECT_FLOAT_EQ(f.ZX0, 200);
-    EXPECT_FLOAT_EQ(f.ZY0, 200);
     EXPECT_FLOAT_EQ(f.ZX, 100);
-    EXPECT_FLOAT_EQ(f.ZY, 200);
     EXPECT_FLOAT_EQ(f.MUKI, 0);
     EXPECT_EQ(width_after, 3);
-}
 
-TEST_F(ArrowsTest, HeadOnTheStartPointAndDownwards) {
     draw([&] { arrow(100, 200, 200, 200, -1); });
     ASSERT_EQ(lines().size(), 3u);
-    expect_line(lines()[1], 116, 192, 100, 200);
-    expect_line(lines()[2], 116, 208, 100, 200);
+    expect_from_to(lines()[1], 116, 192, 100, 200);
+    expect_from_to(lines()[2], 116, 208, 100, 200);
     EXPECT_FLOAT_EQ(f.ZX0, 100);
     EXPECT_FLOAT_EQ(f.ZX, 200);
 
     draw([&] { arrow(300, 100, 300, 200, 1); });
     ASSERT_EQ(lines().size(), 3u);
-    expect_line(lines()[1], 292, 184, 300, 200);
-    expect_line(lines()[2], 308, 184, 300, 200);
+    expect_from_to(lines()[1], 292, 184, 300, 200);
+    expect_from_to(lines()[2], 308, 184, 300, 200);
 }
 
 TEST_F(ArrowsTest, SecondRunPutsAHeadOnEachEnd) {
     draw([&] { arrow(100, 200, 200, 200, -1, 2); });
-    const auto l = lines();
-    ASSERT_EQ(l.size(), 6u);
-    EXPECT_FLOAT_EQ(l[1].x2, 100);  // first head at the start
-    EXPECT_FLOAT_EQ(l[1].x1, 116);
-    EXPECT_FLOAT_EQ(l[4].x2, 200);  // second head at the end
-    EXPECT_FLOAT_EQ(l[4].x1, 184);
+    ASSERT_EQ(lines().size(), 6u);
+    expect_from_to(lines()[1], 116, 192, 100, 200);
+    expect_from_to(lines()[4], 184, 208, 200, 200);
     EXPECT_FLOAT_EQ(f.ZX0, 200);
-    EXPECT_FLOAT_EQ(f.ZY0, 200);
     EXPECT_FLOAT_EQ(f.YA, 0);
     EXPECT_FLOAT_EQ(f.MUKI, 0);
 }
@@ -92,7 +76,7 @@ TEST_F(ArrowsTest, ArrowOfNoLengthDrawsNothing) {
     EXPECT_FLOAT_EQ(f.MUKI, 0);
 }
 
-TEST_F(ArrowsTest, SlopeTriangleWithRunLabel) {
+TEST_F(ArrowsTest, SlopeTriangleArrowsAndLabels) {
     draw([&] { triangle(400, 300, 340, 360, "yn"); });
     ASSERT_EQ(error_code, 0);
     // Corners exchanged so that the first is on the left.
@@ -100,40 +84,35 @@ TEST_F(ArrowsTest, SlopeTriangleWithRunLabel) {
     EXPECT_FLOAT_EQ(f.GY3, 360);
     EXPECT_FLOAT_EQ(f.GX4, 400);
     EXPECT_FLOAT_EQ(f.GY4, 300);
-    const auto l = lines();
-    ASSERT_EQ(l.size(), 6u);
-    expect_line(l[0], 340, 360, 400, 360);
-    EXPECT_EQ(l[0].colour, 7);
-    expect_line(l[1], 384, 368, 400, 360);
-    expect_line(l[3], 400, 360, 400, 300);
-    EXPECT_EQ(l[3].colour, 3);
-    expect_line(l[4], 408, 316, 400, 300);
-    for (const auto& op : l) EXPECT_EQ(op.width, 4);
+    ASSERT_EQ(lines().size(), 6u);
+    expect_from_to(lines()[0], 340, 360, 400, 360);
+    expect_from_to(lines()[1], 384, 368, 400, 360);
+    expect_from_to(lines()[3], 400, 360, 400, 300);
+    expect_from_to(lines()[4], 408, 316, 400, 300);
+    EXPECT_EQ(lines()[0].colour, 7);
+    EXPECT_EQ(lines()[3].colour, 3);
+    for (const auto& op : lines()) EXPECT_EQ(op.width, 4);
     EXPECT_EQ(f.X_S, "2");
     EXPECT_EQ(f.Y_S, "2");
     ASSERT_EQ(text_run(), "2");
-    EXPECT_FLOAT_EQ(texts()[0].x1, 356);
-    EXPECT_FLOAT_EQ(texts()[0].y1, 316);
+    expect_at(texts()[0], 356, 316);
     EXPECT_EQ(texts()[0].colour, 7);
     // Left for the scene's later lines and arrows.
     EXPECT_EQ(width_after, 4);
     EXPECT_FLOAT_EQ(f.CCC2, 3);
     EXPECT_FLOAT_EQ(f.NAGASA, 16);
     EXPECT_FLOAT_EQ(f.MUKI, 0);
-    EXPECT_FLOAT_EQ(f.ZX0, 400);
     EXPECT_FLOAT_EQ(f.ZY0, 300);
-}
 
-TEST_F(ArrowsTest, SlopeTriangleRiseLabelAndFallingTriangle) {
     draw([&] { triangle(400, 300, 340, 360, "ny"); });
     ASSERT_EQ(text_run(), "2");
-    EXPECT_FLOAT_EQ(texts()[0].x1, 400);
-    EXPECT_FLOAT_EQ(texts()[0].y1, 314);
+    expect_at(texts()[0], 400, 314);
     EXPECT_EQ(texts()[0].colour, 3);
 
+    // Falling: the rise arrow points down and the run label stays below it.
     draw([&] { triangle(340, 300, 400, 360, "yn"); });
     EXPECT_EQ(f.Y_S, "-2");
-    EXPECT_FLOAT_EQ(lines()[3].y2, 360);  // the rise arrow points down
+    EXPECT_FLOAT_EQ(lines()[3].y2, 360);
     ASSERT_FALSE(texts().empty());
     EXPECT_FLOAT_EQ(texts()[0].y1, 300);
 }

@@ -8,9 +8,7 @@
 
 namespace {
 
-using testsupport::HeadlessFigures;
-
-class PointsGraphsTest : public HeadlessFigures {
+class PointsGraphsTest : public testsupport::HeadlessFigures {
 protected:
     // The plane of the lessons: corner (100, 60), -7..7 both ways, 30 a step,
     // origin at (310, 270).
@@ -57,16 +55,14 @@ TEST_F(PointsGraphsTest, PointWithItsLabel) {
     });
     ASSERT_EQ(circles().size(), 1u);
     const auto dot = circles()[0];
-    EXPECT_FLOAT_EQ(dot.x1, 370);
-    EXPECT_FLOAT_EQ(dot.y1, 180);
+    expect_at(dot, 370, 180);
     EXPECT_FLOAT_EQ(dot.r, 5);
     EXPECT_EQ(dot.colour, 4);
     EXPECT_EQ(dot.fill, 4);
     EXPECT_FLOAT_EQ(f.GX, 370);
     EXPECT_FLOAT_EQ(f.GY, 180);
     ASSERT_EQ(text_run(), "A");
-    EXPECT_FLOAT_EQ(texts()[0].x1, 360);
-    EXPECT_FLOAT_EQ(texts()[0].y1, 110);
+    expect_at(texts()[0], 360, 110);
     EXPECT_EQ(texts()[0].colour, 4);
     EXPECT_FLOAT_EQ(f.CCC1, 4);
     EXPECT_FLOAT_EQ(f.Y, 110);
@@ -89,8 +85,7 @@ TEST_F(PointsGraphsTest, PointScalesAndPlacesOutsideThePlane) {
         f.PLOT_POINT();
     });
     ASSERT_EQ(circles().size(), 1u);
-    EXPECT_FLOAT_EQ(circles()[0].x1, 310 + 600);  // far right of the plane, drawn all the same
-    EXPECT_FLOAT_EQ(circles()[0].y1, 270 - 60);
+    expect_at(circles()[0], 310 + 600, 270 - 60);  // right of the plane, drawn all the same
     EXPECT_TRUE(texts().empty());
     expect_resets();
 }
@@ -121,8 +116,7 @@ TEST_F(PointsGraphsTest, HyperbolaDotsFirstLastAndCount) {
     }
     // The label goes on from the last dot, shifted.
     ASSERT_FALSE(texts().empty());
-    EXPECT_FLOAT_EQ(texts()[0].x1, dots.back().x1 + 5);
-    EXPECT_FLOAT_EQ(texts()[0].y1, dots.back().y1 - 40);
+    expect_at(texts()[0], dots.back().x1 + 5, dots.back().y1 - 40);
     EXPECT_EQ(texts()[0].colour, 4);
     EXPECT_FLOAT_EQ(f.HABA, 5000);
     EXPECT_FLOAT_EQ(f.II, 5001);
@@ -153,8 +147,7 @@ TEST_F(PointsGraphsTest, StraightLineMayStartAtZeroAndSkipsNothing) {
         f.PLOT_GRAPH();
     });
     ASSERT_EQ(circles().size(), 5001u);
-    EXPECT_FLOAT_EQ(circles().front().x1, f.GX0);
-    EXPECT_FLOAT_EQ(circles().front().y1, f.GY0);
+    expect_at(circles().front(), f.GX0, f.GY0);
     // x = 5 up to the drift of 5000 single-precision steps.
     EXPECT_NEAR(circles().back().x1, f.GX0 + 150, 0.05);
     EXPECT_NEAR(circles().back().y1, f.GY0 - 300, 0.05);
@@ -188,17 +181,12 @@ TEST_F(PointsGraphsTest, EquationKindBecomesALineOrAVerticalLine) {
         f.PLOT_GRAPH();
     });
     ASSERT_EQ(lines().size(), 1u);
-    const auto line = lines()[0];
-    EXPECT_FLOAT_EQ(line.x1, 400);
-    EXPECT_FLOAT_EQ(line.x2, 400);
-    EXPECT_FLOAT_EQ(line.y1, 480);  // bottom edge to top edge
-    EXPECT_FLOAT_EQ(line.y2, 60);
-    EXPECT_EQ(line.width, 5);
-    EXPECT_EQ(line.colour, 4);
+    expect_from_to(lines()[0], 400, 480, 400, 60);  // bottom edge to top edge
+    EXPECT_EQ(lines()[0].width, 5);
+    EXPECT_EQ(lines()[0].colour, 4);
     EXPECT_TRUE(circles().empty());
     ASSERT_FALSE(texts().empty());
-    EXPECT_FLOAT_EQ(texts()[0].x1, 410);
-    EXPECT_FLOAT_EQ(texts()[0].y1, 60);
+    expect_at(texts()[0], 410, 60);
     EXPECT_FLOAT_EQ(f.CC, 3);
     EXPECT_FLOAT_EQ(f.IROIRO, 4);
     EXPECT_EQ(width_after, 3);
@@ -244,8 +232,7 @@ TEST_F(PointsGraphsTest, GraphOutsideThePlaneLabelsAtTheCallersPen) {
     });
     EXPECT_TRUE(circles().empty());
     ASSERT_EQ(text_run(), "L");
-    EXPECT_FLOAT_EQ(texts()[0].x1, 604);
-    EXPECT_FLOAT_EQ(texts()[0].y1, 500);
+    expect_at(texts()[0], 604, 500);
 }
 
 }  // namespace

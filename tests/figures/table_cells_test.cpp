@@ -6,9 +6,7 @@
 
 namespace {
 
-using testsupport::HeadlessFigures;
-
-class TableCellTest : public HeadlessFigures {
+class TableCellTest : public testsupport::HeadlessFigures {
 protected:
     // A cell's inputs as the lessons set them.
     void cell_at(float x, float y, float width, float height, const std::string& text) {
@@ -40,16 +38,14 @@ TEST_F(TableCellTest, RowOfCellsSharesBordersAndAdvancesThePen) {
     ASSERT_EQ(cells.size(), 3u);
     const float lefts[] = {100, 181, 262};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_FLOAT_EQ(cells[i].x1, lefts[i]);
-        EXPECT_FLOAT_EQ(cells[i].x2, lefts[i] + 81);
-        EXPECT_FLOAT_EQ(cells[i].y1, 200);
-        EXPECT_FLOAT_EQ(cells[i].y2, 250);
+        expect_from_to(cells[i], lefts[i], 200, lefts[i] + 81, 250);
         EXPECT_EQ(cells[i].colour, 0);
         EXPECT_EQ(cells[i].fill, 13);
         // The border shows the caller's width.
         EXPECT_EQ(cells[i].width, 3);
     }
     EXPECT_EQ(text_run(), "123");
+    EXPECT_FLOAT_EQ(f.CCC4, 3);
     // Each text lies on its fill: drawn after its box.
     EXPECT_EQ(ops.back().kind, rt::DrawOp::Kind::Text);
 }
@@ -110,29 +106,16 @@ TEST_F(TableCellTest, TextOffsetFromTheTopDependsOnHeightAndFraction) {
     }
 }
 
-TEST_F(TableCellTest, EmptyTextGivesTheBoxAlone) {
+TEST_F(TableCellTest, EmptyTextGivesTheBoxAloneAndTheColourThatStandsOut) {
     draw([&] {
         cell_at(100, 200, 81, 50, "");
+        f.CCC3 = 3;
         f.TABLE_CELL();
     });
     EXPECT_EQ(boxes().size(), 1u);
     EXPECT_TRUE(texts().empty());
     EXPECT_FLOAT_EQ(f.X, 181);
-}
-
-TEST_F(TableCellTest, TableCellSetsTheColourThatStandsOutOnItsFill) {
-    draw([&] {
-        cell_at(100, 200, 81, 50, "1");
-        f.CCC3 = 3;
-        f.TABLE_CELL();
-    });
-    EXPECT_FLOAT_EQ(f.CCC4, 5);
-    draw([&] {
-        cell_at(100, 200, 81, 50, "1");
-        f.CCC3 = 13;
-        f.TABLE_CELL();
-    });
-    EXPECT_FLOAT_EQ(f.CCC4, 3);
+    EXPECT_FLOAT_EQ(f.CCC4, 5);  // on fill 3; 3 on any other (see the row above)
 }
 
 TEST_F(TableCellTest, TallBracketsAreMeasuredAndDrawnAlike) {
@@ -160,10 +143,7 @@ TEST_F(TableCellTest, RaisedCellMovesTheBoxAroundTheText) {
         f.TABLE_CELL_RAISED();
     });
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_FLOAT_EQ(boxes()[0].x1, 500);
-    EXPECT_FLOAT_EQ(boxes()[0].y1, 297);
-    EXPECT_FLOAT_EQ(boxes()[0].x2, 680);
-    EXPECT_FLOAT_EQ(boxes()[0].y2, 347);
+    expect_from_to(boxes()[0], 500, 297, 680, 347);
     ASSERT_FALSE(texts().empty());
     EXPECT_FLOAT_EQ(texts().front().y1, 300);
     EXPECT_EQ(texts().front().colour, 5);

@@ -74,6 +74,17 @@ protected:
             if (op.kind == Kind::Text && op.y1 < 1500) out.push_back(op);
         return out;
     }
+    // Places of drawn operations: the first point, and both ends of a line
+    // or the corners of a box.
+    static void expect_at(const rt::DrawOp& op, float x, float y) {
+        EXPECT_FLOAT_EQ(op.x1, x);
+        EXPECT_FLOAT_EQ(op.y1, y);
+    }
+    static void expect_from_to(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
+        expect_at(op, x1, y1);
+        EXPECT_FLOAT_EQ(op.x2, x2);
+        EXPECT_FLOAT_EQ(op.y2, y2);
+    }
     // The visible texts run together, in the order drawn.
     std::string text_run() const {
         std::string out;
