@@ -1,0 +1,58 @@
+// Random keys through the whole of lesson_functions: whatever is typed, the
+// program neither fails (error screen), nor draws for ever without reading a
+// key. The run restarts the program when a key script ends it early (item 8).
+// FUNCTIONS_MONKEY_KEYS sets a longer run (the default is short, for CI).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "functions_replay.hpp"
+
+namespace {
+
+// Keys in the script syntax: digits and Enter most often, so that menus and
+// bars are chosen, then the editing keys, arrows, letters and blanks.
+std::vector<std::string> random_keys(unsigned seed, int count) {
+    static const std::vector<std::string> kKeys = {
+        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "3", "4",
+        "{enter}", "{enter}", "{enter}", "{enter}", "{enter}", "{enter}",
+        "{bs}", "{del}", "-", ".", "/", "{left}", "{right}", "{left}", "{right}",
+        "a", "x", "Q", " ", " ", " ",
+    };
+    std::mt19937 generator(seed);
+    std::uniform_int_distribution<std::size_t> pick(0, kKeys.size() - 1);
+    std::vector<std::string> keys;
+    for (int i = 0; i < count; ++i) keys.push_back(kKeys[pick(generator)]);
+    return keys;
+}
+
+int key_count() {
+    if (const char* env = std::getenv("FUNCTIONS_MONKEY_KEYS")) return std::max(1, std::atoi(env));
+    return 1500;
+}
+
+TEST(FunctionsMonkey, RandomKeysNeverFailNorHang) {
+    for (unsigned seed : {1u, 2u}) {
+        SCOPED_TRACE(seed);
+        const auto keys = random_keys(seed, key_count());
+        std::size_t next = 0;
+        int runs = 0;
+        while (next < keys.size()) {
+            std::string script;
+            for (std::size_t i = next; i < keys.size(); ++i) script += keys[i];
+            rt::SessionOptions options = functions_replay::headless(script, 200'000);
+            options.record = true;
+            auto replay = functions_replay::finish(shell::run_lesson(
+                options, [] { return std::make_unique<lessons::FunctionsLesson>(); }));
+            ASSERT_EQ(replay.result.outcome, rt::Outcome::Ended)
+                << "after key " << next << " of the script (run " << runs << ")";
+            const std::size_t taken = replay.keys().size();
+            ASSERT_GT(taken, 0u);
+            next += taken;
+            ++runs;
+        }
+    }
+}
+
+}  // namespace
