@@ -11,19 +11,29 @@
 
 namespace {
 
-// Keys in the script syntax: digits and Enter most often, so that menus and
-// bars are chosen, then the editing keys, arrows, letters and blanks.
+// Keys in the script syntax. Half the time a choice as a learner types it
+// (one digit and Enter, mostly items of topics 1 to 4), so that the run gets
+// into the scenes; otherwise a few keys of any kind: digits, Enter, the
+// editing keys, "-", ".", "/", arrows, letters and blanks.
 std::vector<std::string> random_keys(unsigned seed, int count) {
-    static const std::vector<std::string> kKeys = {
-        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "3", "4",
-        "{enter}", "{enter}", "{enter}", "{enter}", "{enter}", "{enter}",
+    static const std::string kChoices = "11122233344412345679008";
+    static const std::vector<std::string> kAny = {
+        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "{enter}", "{enter}",
         "{bs}", "{del}", "-", ".", "/", "{left}", "{right}", "{left}", "{right}",
-        "a", "x", "Q", " ", " ", " ",
+        "a", "x", "Q", " ", " ", " ", " ",
     };
     std::mt19937 generator(seed);
-    std::uniform_int_distribution<std::size_t> pick(0, kKeys.size() - 1);
+    auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(generator); };
     std::vector<std::string> keys;
-    for (int i = 0; i < count; ++i) keys.push_back(kKeys[pick(generator)]);
+    while (static_cast<int>(keys.size()) < count) {
+        if (pick(2) == 0) {
+            keys.push_back(std::string(1, kChoices[pick(kChoices.size())]));
+            keys.push_back("{enter}");
+        } else {
+            for (std::size_t n = 1 + pick(4); n > 0; --n) keys.push_back(kAny[pick(kAny.size())]);
+        }
+    }
+    keys.resize(count);
     return keys;
 }
 

@@ -43,9 +43,9 @@ inline std::vector<TextRun> text_runs(const std::vector<rt::DrawOp>& ops) {
                                std::fabs(op.y1 - runs.back().y) < 12 && op.x1 >= last_x &&
                                op.x1 <= last_x + 80;
         if (continues) {
-            runs.back().text += rt::to_utf8(op.text);
+            runs.back().text += op.text;
         } else {
-            runs.push_back({op.x1, op.y1, op.colour, rt::to_utf8(op.text), i});
+            runs.push_back({op.x1, op.y1, op.colour, op.text, i});
         }
         last_x = op.x1;
         open = true;
