@@ -99,7 +99,7 @@ void FunctionsLesson::DOMAIN_MENU() {
 
 void FunctionsLesson::DOMAIN_AIM() {
     white_box(0, 0, 1760, 1800);
-    aim_page(44, "変域の表し方を知り、不等号を使って変域を表そう。");
+    aim_page(0, "変域の表し方を知り、不等号を使って変域を表そう。");
 }
 
 // ---- scenes ------------------------------------------------------------------------------

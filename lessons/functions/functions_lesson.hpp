@@ -60,8 +60,9 @@ protected:
     void label_at(float x, float y, float colour, const std::string& text);
     // A white box erasing w by h pixels from (x, y).
     void white_box(float x, float y, float w, float h);
-    // The aims page: "<めあて>" at (44, 240), the aim 65 px lower at `aim_x`.
-    void aim_page(float aim_x, const std::string& aim);
+    // The aims page: "<めあて>" at (44, 240), the aim 65 px lower and
+    // `indent` px further right.
+    void aim_page(float indent, const std::string& aim);
     // One framed table cell with its top left at (x, y).
     void table_cell_at(float x, float y, float width, float height, const std::string& text,
                        float text_colour, float border, float fill);

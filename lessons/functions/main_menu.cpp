@@ -118,11 +118,11 @@ void FunctionsLesson::white_box(float x, float y, float w, float h) {
     rt::BOX(x, y, x + w, y + h, 15, 15);
 }
 
-void FunctionsLesson::aim_page(float aim_x, const std::string& aim) {
+void FunctionsLesson::aim_page(float indent, const std::string& aim) {
     XI1 = 44;
     YI1 = 240;
     write_at(XI1, YI1, 3, "<めあて>");
-    write_at(aim_x, YI1 + 65, 0, aim);
+    write_at(XI1 + indent, YI1 + 65, 0, aim);
 }
 
 void FunctionsLesson::table_cell_at(float x, float y, float width, float height,

@@ -17,7 +17,7 @@ void FunctionsLesson::POOL_MENU() {
 
 void FunctionsLesson::POOL_AIM_AND_GEOMETRY() {
     white_box(0, 0, 1760, 1800);
-    aim_page(44, "変数と関数の意味を理解しよう。");
+    aim_page(0, "変数と関数の意味を理解しよう。");
     // The pool seen from the side: 520 by 360 pixels inside, 3 pixels a cm.
     X_A(31) = 720;
     X_A(32) = X_A(31) + 520;

@@ -16,7 +16,7 @@ void FunctionsLesson::RELATION_MENU() {
 }
 
 void FunctionsLesson::RELATION_AIM() {
-    aim_page(76, "ともなって変わる2つの数量の間の関係を、表や式に表そう。");
+    aim_page(32, "ともなって変わる2つの数量の間の関係を、表や式に表そう。");
 }
 
 // ---- figures of the worked example ------------------------------------------------

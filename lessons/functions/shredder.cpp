@@ -13,7 +13,7 @@ void FunctionsLesson::SHREDDER_MENU() {
 }
 
 void FunctionsLesson::SHREDDER_AIM() {
-    aim_page(76, "関数の関係を身のまわりの問題に利用してみよう。");
+    aim_page(32, "関数の関係を身のまわりの問題に利用してみよう。");
 }
 
 // ---- the scene ----------------------------------------------------------------------
