@@ -115,7 +115,7 @@ TEST(FunctionsTopicBars, TheLastItemReturnsToTheMainMenu) {
         EXPECT_EQ(count_runs(r.runs, kHeader), 2);
         ASSERT_EQ(count_runs(r.runs, kPrompt), 2);
         for (const auto& run : r.runs) {
-            if (run.text == kPrompt) EXPECT_EQ(run.x, 816);
+            if (run.text == kPrompt) { EXPECT_EQ(run.x, 816); }
         }
     }
 }
@@ -146,7 +146,7 @@ TEST(FunctionsTopicBars, ASceneReturnsToItsBarWithItsPictureKept) {
         if (run.text == bar) second_bar = run.op_index;
     ASSERT_GT(second_bar, answer->op_index);
     for (std::size_t i = answer->op_index; i < second_bar; ++i) {
-        if (r.ops[i].kind == DrawOp::Kind::Box) EXPECT_GE(r.ops[i].y1, 600);
+        if (r.ops[i].kind == DrawOp::Kind::Box) { EXPECT_GE(r.ops[i].y1, 600); }
     }
 }
 
