@@ -18,7 +18,10 @@
 namespace functions_replay {
 
 // One text as the learner reads it: the glyphs of one colour that follow one
-// another along a line, from the first glyph's place. Text in UTF-8.
+// another along a line. Blanks draw no glyph and a minus sign is a line, so a
+// run holds neither; fraction bars and root signs (lines) do not break it.
+// Its place is the first glyph's x and the y of its first upright glyph
+// (italic letters stand higher). Text in CP932, as the literals of the tests.
 struct TextRun {
     float x = 0;
     float y = 0;
@@ -27,25 +30,40 @@ struct TextRun {
     std::size_t op_index = 0;  // the first glyph's place in the record
 };
 
+// A text as its run reads: without blanks and minus signs (neither byte
+// occurs inside a two-byte character).
+inline std::string as_run(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ' && c != '-') out += c;
+    return out;
+}
+
 // Texts drawn below the page (measuring) are left out.
 inline std::vector<TextRun> text_runs(const std::vector<rt::DrawOp>& ops) {
     std::vector<TextRun> runs;
     float last_x = 0;
     bool open = false;
+    bool upright_seen = false;
     for (std::size_t i = 0; i < ops.size(); ++i) {
         const rt::DrawOp& op = ops[i];
         if (op.kind != rt::DrawOp::Kind::Text) {
-            if (op.kind != rt::DrawOp::Kind::Wait) open = false;
+            if (op.kind != rt::DrawOp::Kind::Wait && op.kind != rt::DrawOp::Kind::Line) open = false;
             continue;
         }
-        if (op.y1 >= rt::kScreenHeight) continue;
+        if (op.y1 >= rt::kScreenHeight || as_run(op.text).empty()) continue;
         const bool continues = open && op.colour == runs.back().colour &&
-                               std::fabs(op.y1 - runs.back().y) < 12 && op.x1 >= last_x &&
-                               op.x1 <= last_x + 80;
+                               std::fabs(op.y1 - runs.back().y) < 30 && op.x1 >= last_x &&
+                               op.x1 <= last_x + 100;
         if (continues) {
-            runs.back().text += op.text;
+            runs.back().text += as_run(op.text);
         } else {
-            runs.push_back({op.x1, op.y1, op.colour, op.text, i});
+            runs.push_back({op.x1, op.y1, op.colour, as_run(op.text), i});
+            upright_seen = false;
+        }
+        if (!op.italic && !upright_seen) {
+            runs.back().y = op.y1;
+            upright_seen = true;
         }
         last_x = op.x1;
         open = true;
@@ -56,13 +74,13 @@ inline std::vector<TextRun> text_runs(const std::vector<rt::DrawOp>& ops) {
 inline std::optional<TextRun> find_run(const std::vector<TextRun>& runs, const std::string& text,
                                        std::size_t from_op = 0) {
     for (const TextRun& run : runs)
-        if (run.text == text && run.op_index >= from_op) return run;
+        if (run.text == as_run(text) && run.op_index >= from_op) return run;
     return std::nullopt;
 }
 
 inline int count_runs(const std::vector<TextRun>& runs, const std::string& text) {
     int n = 0;
-    for (const TextRun& run : runs) n += run.text == text;
+    for (const TextRun& run : runs) n += run.text == as_run(text);
     return n;
 }
 
