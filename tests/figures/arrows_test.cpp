@@ -71,14 +71,14 @@ TEST_F(ArrowsTest, SecondRunPutsAHeadOnEachEnd) {
 
 TEST_F(ArrowsTest, ArrowOfNoLengthDrawsNothing) {
     draw([&] { arrow(150, 150, 150, 150, 1); });
-    EXPECT_EQ(error_code, 0);
+    EXPECT_FALSE(error) << *error;
     EXPECT_TRUE(lines().empty());
     EXPECT_FLOAT_EQ(f.MUKI, 0);
 }
 
 TEST_F(ArrowsTest, SlopeTriangleArrowsAndLabels) {
     draw([&] { triangle(400, 300, 340, 360, "yn"); });
-    ASSERT_EQ(error_code, 0);
+    ASSERT_FALSE(error) << *error;
     // Corners exchanged so that the first is on the left.
     EXPECT_FLOAT_EQ(f.GX3, 340);
     EXPECT_FLOAT_EQ(f.GY3, 360);
@@ -125,7 +125,7 @@ TEST_F(ArrowsTest, SlopeTextsOfFractionalAndZeroSteps) {
     EXPECT_EQ(f.Y_S, "-0.5");
     EXPECT_TRUE(texts().empty());  // only a lower-case y switches a label on
     draw([&] { triangle(100, 300, 130, 300, "yy"); });
-    EXPECT_EQ(error_code, 0);
+    EXPECT_FALSE(error) << *error;
     EXPECT_EQ(f.X_S, "1");
     EXPECT_EQ(f.Y_S, "0");
     EXPECT_EQ(lines().size(), 3u);  // the run arrow alone: a rise of 0 has no arrow

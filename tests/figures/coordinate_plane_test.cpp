@@ -57,7 +57,7 @@ TEST_F(CoordinatePlaneTest, PlaneFromMinusSevenToSeven) {
         f.DRAW_AXES();
         rt::SYMBOL(0, 0, "after", 1, 1, 0);
     });
-    ASSERT_EQ(error_code, 0);
+    ASSERT_FALSE(error) << *error;
     EXPECT_FLOAT_EQ(f.GX0, 310);
     EXPECT_FLOAT_EQ(f.GY0, 270);
     EXPECT_FLOAT_EQ(f.GX1, 100);
@@ -213,7 +213,7 @@ protected:
             f.AXIS_DECIMAL_LABELS();
             rt::SYMBOL(0, 0, "after", 1, 1, 0);
         });
-        ASSERT_EQ(error_code, 0);
+        ASSERT_FALSE(error) << *error;
     }
 };
 

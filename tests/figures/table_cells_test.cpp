@@ -30,7 +30,7 @@ TEST_F(TableCellTest, RowOfCellsSharesBordersAndAdvancesThePen) {
         f.A_S = "3";
         f.TABLE_CELL();
     });
-    ASSERT_EQ(error_code, 0);
+    ASSERT_FALSE(error) << *error;
     EXPECT_FLOAT_EQ(f.X, 343);
     EXPECT_FLOAT_EQ(f.Y, 200);
     EXPECT_TRUE(f.AA_S.empty());
