@@ -1,0 +1,253 @@
+// The raster canvas: pixel coverage of boxes and arcs, text cells and
+// baselines, the cost of text drawn off the canvas, palette legibility and
+// PNG output.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "framework/platform/backend.hpp"
+
+namespace {
+
+using rt::DrawOp;
+using rt::detail::Canvas;
+
+constexpr std::uint32_t kWhitePixel = 0xFFFFFFFF;
+
+std::unique_ptr<Canvas> fresh_canvas() {
+    auto canvas = Canvas::create();
+    DrawOp cls;
+    cls.kind = DrawOp::Kind::Cls;
+    canvas->draw(cls);
+    return canvas;
+}
+
+DrawOp box_op(float x1, float y1, float x2, float y2, int border, int fill, int width) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Box;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.colour = border, op.fill = fill, op.width = width;
+    return op;
+}
+
+DrawOp text_op(float x, float y, const std::string& text, const std::string& font, float size,
+               float h, float v, bool italic = false) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.x1 = x, op.y1 = y, op.text = text, op.font = font;
+    op.size = size, op.h = h, op.v = v, op.italic = italic, op.colour = 0;
+    return op;
+}
+
+// The bounding box of every non-white pixel inside a search window.
+struct Ink {
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+    bool any() const { return right >= 0; }
+};
+
+Ink ink_in(const Canvas& c, int x0, int y0, int x1, int y1) {
+    Ink ink;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            if (c.pixel(x, y) != kWhitePixel) {
+                ink.left = std::min(ink.left, x), ink.right = std::max(ink.right, x);
+                ink.top = std::min(ink.top, y), ink.bottom = std::max(ink.bottom, y);
+            }
+        }
+    }
+    return ink;
+}
+
+// The lowest row whose ink covers at least a third of the widest row: the
+// baseline of a glyph without a descender, ignoring anti-aliased fringes.
+int baseline_row(const Canvas& c, int x0, int y0, int x1, int y1) {
+    std::vector<int> dark(static_cast<std::size_t>(y1 - y0), 0);
+    int most = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            if ((c.pixel(x, y) & 0xFF) < 0x80) ++dark[static_cast<std::size_t>(y - y0)];
+        }
+        most = std::max(most, dark[static_cast<std::size_t>(y - y0)]);
+    }
+    for (int y = y1 - 1; y >= y0; --y) {
+        if (dark[static_cast<std::size_t>(y - y0)] * 3 >= most && most > 0) return y;
+    }
+    return -1;
+}
+
+TEST(Canvas, FilledBoxCoversExactlyItsCornersInclusive) {
+    auto canvas = fresh_canvas();
+    canvas->draw(box_op(109, 104, 100, 100, 4, 4, 1));  // corners given in either order
+    const std::uint32_t red = canvas->pixel(105, 102);
+    ASSERT_NE(red, kWhitePixel);
+    for (int y = 90; y < 115; ++y) {
+        for (int x = 90; x < 120; ++x) {
+            const bool inside = x >= 100 && x <= 109 && y >= 100 && y <= 104;
+            EXPECT_EQ(canvas->pixel(x, y), inside ? red : kWhitePixel) << x << "," << y;
+        }
+    }
+    // A white filled box with a border of the same width erases it all.
+    canvas->draw(box_op(100, 100, 109, 104, 15, 15, 1));
+    EXPECT_FALSE(ink_in(*canvas, 90, 90, 120, 115).any());
+}
+
+TEST(Canvas, BoxOutlineWidthGrowsAboutTheCorners) {
+    auto canvas = fresh_canvas();
+    canvas->draw(box_op(200, 200, 260, 230, 0, rt::kNoFill, 3));
+    const Ink ink = ink_in(*canvas, 180, 180, 280, 250);
+    EXPECT_EQ(ink.left, 199);
+    EXPECT_EQ(ink.right, 261);
+    EXPECT_EQ(ink.top, 199);
+    EXPECT_EQ(ink.bottom, 231);
+    EXPECT_EQ(canvas->pixel(230, 215), kWhitePixel);  // an outline leaves the inside
+}
+
+TEST(Canvas, TextBelowTheCanvasCostsNothingAndLeavesNoMark) {
+    auto canvas = fresh_canvas();
+    // (<chrono> does not compile with the CP932 execution character set.)
+    timespec start{}, stop{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    for (int i = 0; i < 2000; ++i) {
+        canvas->draw(text_op(100, 1800, "比の値は１２", "ゴシック", 16, 3, 3));
+    }
+    clock_gettime(CLOCK_MONOTONIC, &stop);
+    const double ms = (stop.tv_sec - start.tv_sec) * 1e3 + (stop.tv_nsec - start.tv_nsec) / 1e6;
+    EXPECT_LT(ms, 20.0);
+    const std::uint32_t* p = canvas->pixels();
+    for (int i = 0; i < rt::kScreenWidth * rt::kScreenHeight; ++i) {
+        ASSERT_EQ(p[i], kWhitePixel) << "pixel " << i;
+    }
+    // The same text on the canvas does draw.
+    canvas->draw(text_op(100, 100, "比の値は１２", "ゴシック", 16, 3, 3));
+    EXPECT_TRUE(ink_in(*canvas, 100, 100, 400, 148).any());
+}
+
+TEST(Canvas, EachCharacterStaysInItsCell) {
+    auto canvas = fresh_canvas();
+    // Size 16, magnification 2: a two-byte cell is 32 wide, a one-byte one 16.
+    canvas->draw(text_op(100, 100, "あH", "ｺﾞｼｯｸ", 16, 2, 2));
+    const Ink wide = ink_in(*canvas, 90, 95, 132, 140);
+    const Ink narrow = ink_in(*canvas, 132, 95, 160, 140);
+    ASSERT_TRUE(wide.any());
+    ASSERT_TRUE(narrow.any());
+    EXPECT_GE(wide.left, 100);
+    EXPECT_GT(wide.right - wide.left, 20);  // more than a one-byte cell
+    EXPECT_GE(narrow.left, 132);
+    EXPECT_LE(narrow.right, 147);
+    EXPECT_GT(narrow.right - narrow.left, 6);
+    for (const Ink& ink : {wide, narrow}) {
+        EXPECT_GE(ink.top, 100);
+        EXPECT_LT(ink.bottom, 132);
+    }
+    // Half-width katakana is one byte: one narrow cell.
+    canvas->draw(text_op(300, 100, "ﾀ", "ｺﾞｼｯｸ", 16, 2, 2));
+    const Ink kana = ink_in(*canvas, 290, 95, 340, 140);
+    ASSERT_TRUE(kana.any());
+    EXPECT_GE(kana.left, 300);
+    EXPECT_LE(kana.right, 315);
+}
+
+TEST(Canvas, FormulaGlyphsShareOneBaseline) {
+    auto canvas = fresh_canvas();
+    // A digit, an italic serif letter and a script ell as the formula
+    // typesetter places them at pen y = 300 (ordinary size) ...
+    canvas->draw(text_op(100, 300, "6", "ゴシック", 16, 3, 3));
+    canvas->draw(text_op(131, 300 - 22, "x", "Times New Roman", 8, 10, 7, true));
+    canvas->draw(text_op(200, 300, "l", "MT Extra", 16, 6, 3));
+    const int digit = baseline_row(*canvas, 100, 280, 124, 380);
+    const int letter = baseline_row(*canvas, 131, 270, 171, 380);
+    ASSERT_GT(digit, 0);
+    EXPECT_NEAR(letter, digit, 2);
+    // ... and inside a fraction.
+    canvas->draw(text_op(400, 500, "6", "ゴシック", 16, 4, 2));
+    canvas->draw(text_op(436, 500 - 16, "x", "Times New Roman", 8, 12, 5, true));
+    const int small_digit = baseline_row(*canvas, 400, 480, 432, 560);
+    const int small_letter = baseline_row(*canvas, 436, 470, 484, 560);
+    ASSERT_GT(small_digit, 0);
+    EXPECT_NEAR(small_letter, small_digit, 2);
+}
+
+double luminance(std::uint32_t argb) {
+    auto channel = [](std::uint32_t v) {
+        const double c = v / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel((argb >> 16) & 0xFF) + 0.7152 * channel((argb >> 8) & 0xFF) +
+           0.0722 * channel(argb & 0xFF);
+}
+
+TEST(Canvas, EveryTextColourIsLegibleOnItsBackground) {
+    auto canvas = fresh_canvas();
+    std::uint32_t colour[16];
+    for (int i = 0; i < 16; ++i) {
+        canvas->draw(box_op(10 + 20 * i, 10, 19 + 20 * i, 19, i, i, 1));
+        colour[i] = canvas->pixel(15 + 20 * i, 15);
+    }
+    EXPECT_EQ(colour[15], kWhitePixel);
+    for (int i = 0; i < 15; ++i) EXPECT_NE(colour[i], kWhitePixel) << i;
+    struct Pair {
+        int text, background;
+    };
+    // Text on white; menu items on the menu panel; prompt text on the prompt
+    // boxes; black on header cells and badge numbers on their teal.
+    const Pair pairs[] = {{0, 15}, {3, 15}, {5, 15}, {7, 15}, {13, 10}, {15, 10},
+                          {9, 4},  {9, 12}, {0, 13}, {13, 3}};
+    for (const Pair& p : pairs) {
+        const double a = luminance(colour[p.text]), b = luminance(colour[p.background]);
+        const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+        EXPECT_GE(ratio, 4.5) << "colour " << p.text << " on " << p.background;
+    }
+}
+
+TEST(Canvas, ArcRunsClockwiseFromItsStartFraction) {
+    auto canvas = fresh_canvas();
+    DrawOp arc;
+    arc.kind = DrawOp::Kind::Circle;
+    arc.x1 = 300, arc.y1 = 300, arc.r = 50, arc.start = 0.75f, arc.end = 1.0f;
+    arc.colour = 0, arc.width = 3;
+    canvas->draw(arc);
+    // From straight up, clockwise on the screen, to the right: the top-right
+    // quarter only.
+    EXPECT_NE(canvas->pixel(335, 265), kWhitePixel);
+    EXPECT_NE(canvas->pixel(300, 250), kWhitePixel);
+    EXPECT_NE(canvas->pixel(350, 300), kWhitePixel);
+    EXPECT_FALSE(ink_in(*canvas, 240, 240, 296, 360).any());  // left half
+    EXPECT_FALSE(ink_in(*canvas, 240, 304, 360, 360).any());  // bottom half
+
+    // A filled sector reaches into its centre; a filled circle is a dot.
+    arc.y1 = 500, arc.start = 0.25f, arc.end = 0.5f, arc.fill = 12;
+    canvas->draw(arc);
+    EXPECT_NE(canvas->pixel(290, 510), kWhitePixel);
+    EXPECT_EQ(canvas->pixel(310, 510), kWhitePixel);
+    DrawOp dot = arc;
+    dot.x1 = 600, dot.start = 0, dot.end = 0, dot.r = 4, dot.fill = 0;
+    canvas->draw(dot);
+    EXPECT_NE(canvas->pixel(600, 500), kWhitePixel);
+    EXPECT_EQ(canvas->pixel(610, 500), kWhitePixel);
+}
+
+TEST(Canvas, WritesThePictureAsPng) {
+    auto canvas = fresh_canvas();
+    canvas->draw(box_op(0, 0, 9, 9, 3, 3, 1));
+    const std::string path = ::testing::TempDir() + "canvas_test.png";
+    std::remove(path.c_str());
+    ASSERT_TRUE(canvas->write_png(path));
+    cairo_surface_t* back = cairo_image_surface_create_from_png(path.c_str());
+    ASSERT_EQ(cairo_surface_status(back), CAIRO_STATUS_SUCCESS);
+    EXPECT_EQ(cairo_image_surface_get_width(back), rt::kScreenWidth);
+    EXPECT_EQ(cairo_image_surface_get_height(back), rt::kScreenHeight);
+    const auto* data = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(back));
+    EXPECT_EQ(data[5 * rt::kScreenWidth + 5], canvas->pixel(5, 5));
+    EXPECT_EQ(data[20 * rt::kScreenWidth + 20], kWhitePixel);
+    cairo_surface_destroy(back);
+    std::remove(path.c_str());
+}
+
+}  // namespace
