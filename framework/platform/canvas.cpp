@@ -69,27 +69,53 @@ Rgb colour_of(int index) {
 // The faces the platform draws with. The program's font names map onto them.
 enum FaceId { kGothic = 0, kSerif = 1, kEll = 2, kFaceCount = 3 };
 
-// How a face sits in its cells. The em is `em` times the cell height (and
-// the magnified size across); the baseline lies `baseline` cell heights below
-// the top. The numbers are tuned so that digits in the Gothic face, italic
-// serif letters and the script ell of one formula stand on one baseline.
+// How a face sits in its cells. The em is `across` times the magnified size
+// (size * h) wide and `down` times the cell height (size * v) high; the
+// baseline lies `baseline` cell heights below the top of the cell.
+//
+// The fixed-pitch Gothic faces fill their cells (a one-byte glyph is half an
+// em wide, ascent and descent make one em); their baselines put the foot of
+// the digits at 0.85 of the cell. The proportional faces are drawn narrower,
+// which keeps their letters near their natural proportions at the
+// magnifications the formula typesetter uses. The serif baseline is set so
+// that an italic letter drawn 22 px above the pen at size 8, magnification
+// (10, 7) stands on the foot of the digits drawn at the pen in the Gothic
+// face at size 16, magnification (3, 3); the fraction placement (16 px above,
+// (12, 5) against (4, 2)) then lands within 2 px of it. The script ell at
+// (6, 3) stands on the same foot.
 struct FaceMetrics {
-    double em;
+    double across;
+    double down;
     double baseline;
 };
 
 struct FaceChoice {
-    std::vector<std::string> families;  // tried in order
+    const char* family;
     FaceMetrics metrics;
 };
 
-const FaceChoice& face_choice(FaceId id) {
-    static const FaceChoice choices[kFaceCount] = {
-        {{"IPAGothic", "VL Gothic", "Noto Sans Mono CJK JP"}, {1.0, 0.86}},
-        {{"Liberation Serif"}, {1.0, 1.11}},
-        {{"DejaVu Serif"}, {1.0, 0.86}},
+// The installed families that may stand for a face, best first.
+const std::vector<FaceChoice>& face_choices(FaceId id) {
+    static const std::vector<FaceChoice> choices[kFaceCount] = {
+        {{"IPAGothic", {1.0, 1.0, 0.88}},
+         {"VL Gothic", {1.0, 1.0, 0.84}},
+         {"Noto Sans Mono CJK JP", {1.0, 1.0, 0.86}}},
+        {{"Liberation Serif", {0.6, 1.0, 1.12}}},
+        {{"Liberation Serif", {0.5, 1.0, 0.84}}, {"DejaVu Serif", {0.4, 1.0, 0.84}}},
     };
     return choices[id];
+}
+
+// What a face must cover to be used: the Gothic face kana, kanji, full-width
+// forms and half-width katakana; the serif face the italic letters of
+// formulas; the ell face the script ell.
+const std::vector<FcChar32>& needed_chars(FaceId id) {
+    static const std::vector<FcChar32> needed[kFaceCount] = {
+        {0x3042, 0x30A2, 0x6BD4, 0xFF1C, 0xFF11, 0xFF80},
+        {'a', 'x', 'c'},
+        {0x2113},
+    };
+    return needed[id];
 }
 
 // The face for a font name as the program gives it (CP932 bytes).
@@ -203,31 +229,21 @@ private:
     // The Gothic face must exist and cover kana, kanji, full-width forms and
     // half-width katakana; the serif and ell faces fall back to it.
     void find_faces() {
-        static const std::vector<FcChar32> japanese = {0x3042, 0x30A2, 0x6BD4, 0xFF1C, 0xFF11, 0xFF80};
-        for (const std::string& family : face_choice(kGothic).families) {
-            FcPattern* p = match_family(family, false, false);
-            if (p && covers(p, japanese)) {
-                base_[kGothic] = p;
-                break;
-            }
-            if (p) FcPatternDestroy(p);
-        }
-        if (!base_[kGothic]) {
-            throw StartupFailure(
-                "no Japanese Gothic font with kana and full-width forms was found "
-                "(IPAGothic, VL Gothic or Noto Sans Mono CJK JP); install the Debian package "
-                "fonts-ipafont-gothic");
-        }
-        static const std::vector<FcChar32> latin = {'a', 'x', 'c'};
-        static const std::vector<FcChar32> ell = {0x2113};
-        for (FaceId id : {kSerif, kEll}) {
-            for (const std::string& family : face_choice(id).families) {
-                FcPattern* p = match_family(family, false, false);
-                if (p && covers(p, id == kEll ? ell : latin)) {
+        for (FaceId id : {kGothic, kSerif, kEll}) {
+            for (const FaceChoice& choice : face_choices(id)) {
+                FcPattern* p = match_family(choice.family, false, false);
+                if (p && covers(p, needed_chars(id))) {
                     base_[id] = p;
+                    choice_[id] = &choice;
                     break;
                 }
                 if (p) FcPatternDestroy(p);
+            }
+            if (id == kGothic && !base_[id]) {
+                throw StartupFailure(
+                    "no Japanese Gothic font with kana and full-width forms was found "
+                    "(IPAGothic, VL Gothic or Noto Sans Mono CJK JP); install the Debian "
+                    "package fonts-ipafont-gothic");
             }
         }
     }
@@ -240,11 +256,11 @@ private:
         auto it = faces_.find(key);
         if (it != faces_.end()) return it->second;
 
-        FcPattern* chosen = nullptr;
-        for (const std::string& family : face_choice(use).families) {
-            if (!family_is(base_[use], family)) continue;
-            chosen = (bold || italic) ? match_family(family, bold, italic) : nullptr;
-            break;
+        FcPattern* chosen = (bold || italic) ? match_family(choice_[use]->family, bold, italic)
+                                             : nullptr;
+        if (chosen && !covers(chosen, needed_chars(use))) {
+            FcPatternDestroy(chosen);
+            chosen = nullptr;
         }
         if (!chosen) chosen = FcPatternDuplicate(base_[use]);
         int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
@@ -269,7 +285,7 @@ private:
         if (fake_bold) synth |= CAIRO_FT_SYNTHESIZE_BOLD;
         if (fake_italic) synth |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
         if (synth) cairo_ft_font_face_set_synthesize(cf, synth);
-        CachedFace cached{cf, face_choice(use).metrics};
+        CachedFace cached{cf, choice_[use]->metrics};
         return faces_.emplace(key, cached).first->second;
     }
 
@@ -375,7 +391,7 @@ private:
         cairo_set_font_face(cr_, cf.face);
         cairo_set_font_options(cr_, options_);
         cairo_matrix_t m;
-        cairo_matrix_init_scale(&m, full_w * cf.metrics.em, cell_h * cf.metrics.em);
+        cairo_matrix_init_scale(&m, full_w * cf.metrics.across, cell_h * cf.metrics.down);
         cairo_set_font_matrix(cr_, &m);
         set_colour(op.colour);
         double x = op.x1;
@@ -387,11 +403,8 @@ private:
             std::string utf8 = (id == kEll && ch == "l") ? std::string("\xE2\x84\x93", 3)
                                                         : to_utf8(ch);
             if (ch != " " && !utf8.empty()) {
-                cairo_text_extents_t ext;
-                cairo_text_extents(cr_, utf8.c_str(), &ext);
-                // Each glyph is centred in its own cell (a no-op for the
-                // fixed-pitch face, whose advances are the cell widths).
-                cairo_move_to(cr_, x + (cell_w - ext.x_advance) / 2, baseline);
+                // Each glyph starts at the left edge of its own cell.
+                cairo_move_to(cr_, x, baseline);
                 cairo_show_text(cr_, utf8.c_str());
                 cairo_new_path(cr_);
             }
@@ -403,7 +416,10 @@ private:
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
     cairo_font_options_t* options_ = nullptr;
+    // The regular face found for each face, and the family it belongs to;
+    // a face without one falls back to the Gothic face.
     FcPattern* base_[kFaceCount] = {nullptr, nullptr, nullptr};
+    const FaceChoice* choice_[kFaceCount] = {nullptr, nullptr, nullptr};
     std::map<std::tuple<int, bool, bool>, CachedFace> faces_;
 };
 
