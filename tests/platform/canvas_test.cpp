@@ -1,8 +1,10 @@
 // The raster canvas: pixel coverage of boxes and arcs, text cells and
 // baselines, the cost of text drawn off the canvas, palette legibility and
-// PNG output.
+// PNG output. The window: key codes and closing, on SDL's display-less
+// video driver.
 #include <gtest/gtest.h>
 
+#include <SDL.h>
 #include <cairo.h>
 
 #include <cmath>
@@ -248,6 +250,74 @@ TEST(Canvas, WritesThePictureAsPng) {
     EXPECT_EQ(data[20 * rt::kScreenWidth + 20], kWhitePixel);
     cairo_surface_destroy(back);
     std::remove(path.c_str());
+}
+
+// The window on SDL's dummy video driver, which needs no display; key
+// presses are fed in as SDL events.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        try {
+            window = rt::detail::Window::open();
+        } catch (const rt::detail::StartupFailure& e) {
+            GTEST_SKIP() << e.what();
+        }
+    }
+    void TearDown() override {
+        window.reset();
+        unsetenv("SDL_VIDEODRIVER");
+    }
+    static void press(SDL_Keycode sym, Uint16 mod = KMOD_NONE) {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.sym = sym;
+        event.key.keysym.mod = mod;
+        SDL_PushEvent(&event);
+    }
+    std::unique_ptr<rt::detail::Window> window;
+};
+
+TEST_F(WindowTest, KeysArriveAsTheCodesTheProgramsRead) {
+    auto canvas = fresh_canvas();
+    window->present(*canvas, true);
+    EXPECT_EQ(window->poll_key(0), std::nullopt);
+    const struct {
+        SDL_Keycode sym;
+        Uint16 mod;
+        std::optional<int> code;
+    } cases[] = {
+        {SDLK_RIGHT, KMOD_NONE, 28},  {SDLK_LEFT, KMOD_NONE, 29},
+        {SDLK_RETURN, KMOD_NONE, 13}, {SDLK_KP_ENTER, KMOD_NONE, 13},
+        {SDLK_BACKSPACE, KMOD_NONE, 8}, {SDLK_DELETE, KMOD_NONE, 12},
+        {SDLK_ESCAPE, KMOD_NONE, 27}, {SDLK_7, KMOD_NONE, '7'},
+        {SDLK_KP_7, KMOD_NONE, '7'},  {SDLK_MINUS, KMOD_NONE, '-'},
+        {SDLK_PERIOD, KMOD_NONE, '.'}, {SDLK_SLASH, KMOD_NONE, '/'},
+        {SDLK_a, KMOD_NONE, 'a'},     {SDLK_a, KMOD_LSHIFT, 'A'},
+        {SDLK_a, KMOD_CAPS, 'A'},     {SDLK_1, KMOD_LSHIFT, '!'},
+        {SDLK_c, KMOD_LCTRL, std::nullopt}, {SDLK_F1, KMOD_NONE, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        press(c.sym, c.mod);
+        EXPECT_EQ(window->poll_key(0), c.code) << SDL_GetKeyName(c.sym) << " mod " << c.mod;
+    }
+    // Keys pressed before a poll wait in order.
+    press(SDLK_1);
+    press(SDLK_2);
+    EXPECT_EQ(window->poll_key(0), '1');
+    EXPECT_EQ(window->poll_key(10), '2');
+}
+
+TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    try {
+        window->poll_key(100);
+        ADD_FAILURE() << "closing did not end the program";
+    } catch (const rt::ProgramExit& exit) {
+        EXPECT_EQ(exit.status, 0);
+    }
 }
 
 }  // namespace
