@@ -95,6 +95,14 @@ TEST(Canvas, FilledBoxCoversExactlyItsCornersInclusive) {
             EXPECT_EQ(canvas->pixel(x, y), inside ? red : kWhitePixel) << x << "," << y;
         }
     }
+    // Filled in one colour and framed in another: the frame lies on the
+    // outermost pixels.
+    canvas->draw(box_op(300, 300, 320, 310, 0, 14, 1));
+    EXPECT_EQ(canvas->pixel(300, 305), 0xFF000000);
+    EXPECT_EQ(canvas->pixel(320, 310), 0xFF000000);
+    EXPECT_NE(canvas->pixel(301, 305), 0xFF000000);
+    EXPECT_NE(canvas->pixel(301, 305), kWhitePixel);
+    EXPECT_EQ(canvas->pixel(321, 305), kWhitePixel);
     // A white filled box with a border of the same width erases it all.
     canvas->draw(box_op(100, 100, 109, 104, 15, 15, 1));
     EXPECT_FALSE(ink_in(*canvas, 90, 90, 120, 115).any());
@@ -111,17 +119,28 @@ TEST(Canvas, BoxOutlineWidthGrowsAboutTheCorners) {
     EXPECT_EQ(canvas->pixel(230, 215), kWhitePixel);  // an outline leaves the inside
 }
 
+double milliseconds_since(const timespec& start) {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (now.tv_sec - start.tv_sec) * 1e3 + (now.tv_nsec - start.tv_nsec) / 1e6;
+}
+
 TEST(Canvas, TextBelowTheCanvasCostsNothingAndLeavesNoMark) {
     auto canvas = fresh_canvas();
+    // The fastest of three runs of 2000 measuring texts (the programs measure
+    // every cell text this way); drawing them for real takes some 20 ms, and
+    // handing them to cairo only to be clipped some 5 ms.
     // (<chrono> does not compile with the CP932 execution character set.)
-    timespec start{}, stop{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    for (int i = 0; i < 2000; ++i) {
-        canvas->draw(text_op(100, 1800, "比の値は１２", "ゴシック", 16, 3, 3));
+    double fastest = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        timespec start{};
+        clock_gettime(CLOCK_MONOTONIC, &start);
+        for (int i = 0; i < 2000; ++i) {
+            canvas->draw(text_op(100, 1800, "比の値は１２", "ゴシック", 16, 3, 3));
+        }
+        fastest = std::min(fastest, milliseconds_since(start));
     }
-    clock_gettime(CLOCK_MONOTONIC, &stop);
-    const double ms = (stop.tv_sec - start.tv_sec) * 1e3 + (stop.tv_nsec - start.tv_nsec) / 1e6;
-    EXPECT_LT(ms, 20.0);
+    EXPECT_LT(fastest, 1.5);
     const std::uint32_t* p = canvas->pixels();
     for (int i = 0; i < rt::kScreenWidth * rt::kScreenHeight; ++i) {
         ASSERT_EQ(p[i], kWhitePixel) << "pixel " << i;
@@ -133,18 +152,19 @@ TEST(Canvas, TextBelowTheCanvasCostsNothingAndLeavesNoMark) {
 
 TEST(Canvas, EachCharacterStaysInItsCell) {
     auto canvas = fresh_canvas();
-    // Size 16, magnification 2: a two-byte cell is 32 wide, a one-byte one 16.
-    canvas->draw(text_op(100, 100, "あH", "ｺﾞｼｯｸ", 16, 2, 2));
-    const Ink wide = ink_in(*canvas, 90, 95, 132, 140);
-    const Ink narrow = ink_in(*canvas, 132, 95, 160, 140);
-    ASSERT_TRUE(wide.any());
-    ASSERT_TRUE(narrow.any());
-    EXPECT_GE(wide.left, 100);
-    EXPECT_GT(wide.right - wide.left, 20);  // more than a one-byte cell
-    EXPECT_GE(narrow.left, 132);
-    EXPECT_LE(narrow.right, 147);
+    // Size 16, magnification 2: a one-byte cell is 16 wide, a two-byte one 32.
+    canvas->draw(text_op(100, 100, "Hあ1", "ｺﾞｼｯｸ", 16, 2, 2));
+    const Ink narrow = ink_in(*canvas, 90, 95, 116, 140);
+    const Ink wide = ink_in(*canvas, 116, 95, 148, 140);
+    const Ink digit = ink_in(*canvas, 148, 95, 180, 140);
+    ASSERT_TRUE(narrow.any() && wide.any() && digit.any());
+    EXPECT_GE(narrow.left, 100);
     EXPECT_GT(narrow.right - narrow.left, 6);
-    for (const Ink& ink : {wide, narrow}) {
+    EXPECT_GT(wide.left, 116);
+    EXPECT_GT(wide.right - wide.left, 20);  // more than a one-byte cell
+    EXPECT_GT(digit.left, 148);
+    EXPECT_LT(digit.right, 164);
+    for (const Ink& ink : {narrow, wide, digit}) {
         EXPECT_GE(ink.top, 100);
         EXPECT_LT(ink.bottom, 132);
     }
@@ -165,8 +185,10 @@ TEST(Canvas, FormulaGlyphsShareOneBaseline) {
     canvas->draw(text_op(200, 300, "l", "MT Extra", 16, 6, 3));
     const int digit = baseline_row(*canvas, 100, 280, 124, 380);
     const int letter = baseline_row(*canvas, 131, 270, 171, 380);
+    const int ell = baseline_row(*canvas, 200, 280, 248, 380);
     ASSERT_GT(digit, 0);
     EXPECT_NEAR(letter, digit, 2);
+    EXPECT_NEAR(ell, digit, 2);
     // ... and inside a fraction.
     canvas->draw(text_op(400, 500, "6", "ゴシック", 16, 4, 2));
     canvas->draw(text_op(436, 500 - 16, "x", "Times New Roman", 8, 12, 5, true));
