@@ -164,7 +164,11 @@ FcPattern* match_family(const std::string& family, bool bold, bool italic) {
 struct CachedFace {
     cairo_font_face_t* face = nullptr;
     FaceMetrics metrics{};
+    bool slant = false;  // an upright face standing for an italic one
 };
+
+// The lean of a slanted upright face: 12 degrees.
+constexpr double kSlant = 0.2126;
 
 // ---- the canvas ----------------------------------------------------------------
 
@@ -263,9 +267,19 @@ private:
             chosen = nullptr;
         }
         if (!chosen) chosen = FcPatternDuplicate(base_[use]);
+        // The weight and slant of the font file itself: a configuration may
+        // have marked a regular face as bold when it asked for emboldening.
         int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
-        FcPatternGetInteger(chosen, FC_WEIGHT, 0, &weight);
-        FcPatternGetInteger(chosen, FC_SLANT, 0, &slant);
+        FcChar8* file = nullptr;
+        int index = 0;
+        FcPatternGetString(chosen, FC_FILE, 0, &file);
+        FcPatternGetInteger(chosen, FC_INDEX, 0, &index);
+        int count = 0;
+        if (FcPattern* real = file ? FcFreeTypeQuery(file, index, nullptr, &count) : nullptr) {
+            FcPatternGetInteger(real, FC_WEIGHT, 0, &weight);
+            FcPatternGetInteger(real, FC_SLANT, 0, &slant);
+            FcPatternDestroy(real);
+        }
         const bool fake_bold = bold && weight < FC_WEIGHT_DEMIBOLD;
         const bool fake_italic = italic && slant == FC_SLANT_ROMAN;
         // Rendering settings are ours, never the user's configuration.
@@ -279,13 +293,13 @@ private:
         FcPatternAddBool(chosen, FC_AUTOHINT, FcFalse);
         FcPatternAddInteger(chosen, FC_RGBA, FC_RGBA_NONE);
         FcPatternAddBool(chosen, FC_EMBEDDED_BITMAP, FcFalse);
+        // cairo shares one face among equal patterns; the emboldening flag
+        // keeps the regular and the emboldened face of one file apart.
+        FcPatternAddBool(chosen, FC_EMBOLDEN, fake_bold ? FcTrue : FcFalse);
         cairo_font_face_t* cf = cairo_ft_font_face_create_for_pattern(chosen);
         FcPatternDestroy(chosen);
-        unsigned synth = 0;
-        if (fake_bold) synth |= CAIRO_FT_SYNTHESIZE_BOLD;
-        if (fake_italic) synth |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
-        if (synth) cairo_ft_font_face_set_synthesize(cf, synth);
-        CachedFace cached{cf, choice_[use]->metrics};
+        if (fake_bold) cairo_ft_font_face_set_synthesize(cf, CAIRO_FT_SYNTHESIZE_BOLD);
+        CachedFace cached{cf, choice_[use]->metrics, fake_italic};
         return faces_.emplace(key, cached).first->second;
     }
 
@@ -391,7 +405,9 @@ private:
         cairo_set_font_face(cr_, cf.face);
         cairo_set_font_options(cr_, options_);
         cairo_matrix_t m;
-        cairo_matrix_init_scale(&m, full_w * cf.metrics.across, cell_h * cf.metrics.down);
+        const double em_y = cell_h * cf.metrics.down;
+        cairo_matrix_init(&m, full_w * cf.metrics.across, 0, cf.slant ? -kSlant * em_y : 0, em_y,
+                          0, 0);
         cairo_set_font_matrix(cr_, &m);
         set_colour(op.colour);
         double x = op.x1;

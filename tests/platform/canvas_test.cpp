@@ -176,6 +176,41 @@ TEST(Canvas, EachCharacterStaysInItsCell) {
     EXPECT_LE(kana.right, 315);
 }
 
+int dark_pixels(const Canvas& c, int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) n += (c.pixel(x, y) & 0xFF) < 0x80;
+    }
+    return n;
+}
+
+// How far right the ink of the top half of a band lies against that of its
+// bottom half (centroids).
+double lean(const Canvas& c, int x0, int y0, int x1, int y1) {
+    double sum[2] = {0, 0}, count[2] = {0, 0};
+    const int middle = (y0 + y1) / 2;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            if ((c.pixel(x, y) & 0xFF) < 0x80) sum[y < middle] += x, count[y < middle] += 1;
+        }
+    }
+    return sum[1] / count[1] - sum[0] / count[0];
+}
+
+TEST(Canvas, BoldAndItalicAreDrawnWhereTheFaceHasNeither) {
+    // The Gothic face has neither bold nor italic; they are synthesised.
+    auto canvas = fresh_canvas();
+    DrawOp plain = text_op(100, 100, "比例", "ゴシック", 16, 2, 2);
+    DrawOp bold = plain, italic = plain;
+    bold.y1 = 200, bold.bold = true;
+    italic.y1 = 300, italic.italic = true;
+    for (const DrawOp& op : {plain, bold, italic}) canvas->draw(op);
+    const int thin = dark_pixels(*canvas, 95, 95, 175, 140);
+    const int heavy = dark_pixels(*canvas, 95, 195, 175, 240);
+    EXPECT_GT(heavy, thin * 6 / 5);
+    EXPECT_GT(lean(*canvas, 95, 295, 175, 335), lean(*canvas, 95, 95, 175, 135) + 2);
+}
+
 TEST(Canvas, FormulaGlyphsShareOneBaseline) {
     auto canvas = fresh_canvas();
     // A digit, an italic serif letter and a script ell as the formula
