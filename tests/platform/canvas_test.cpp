@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <cmath>
 #include <cstdio>
@@ -307,6 +308,25 @@ TEST(Canvas, WritesThePictureAsPng) {
     EXPECT_EQ(data[20 * rt::kScreenWidth + 20], kWhitePixel);
     cairo_surface_destroy(back);
     std::remove(path.c_str());
+}
+
+TEST(Canvas, WithoutAJapaneseFaceStartUpNamesThePackageToInstall) {
+    FcInit();
+    FcConfig* saved = FcConfigReference(nullptr);
+    FcConfig* empty = FcConfigCreate();  // no font directories at all
+    FcConfigBuildFonts(empty);
+    FcConfigSetCurrent(empty);
+    FcConfigDestroy(empty);  // the current configuration keeps it alive
+    try {
+        Canvas::create();
+        ADD_FAILURE() << "a canvas started without a Japanese face";
+    } catch (const rt::detail::StartupFailure& failure) {
+        EXPECT_NE(std::string(failure.what()).find("fonts-ipafont-gothic"), std::string::npos)
+            << failure.what();
+    }
+    FcConfigSetCurrent(saved);
+    FcConfigDestroy(saved);
+    EXPECT_NE(Canvas::create(), nullptr);
 }
 
 // The window on SDL's dummy video driver, which needs no display; key
