@@ -1,9 +1,6 @@
 // Plain text: the full-width conversion, blank removal and the 16-pixel cells
-// of DRAW_CHARS and PRINT_AA.
+// of PRINT_AA and DRAW_CHARS.
 #include <gtest/gtest.h>
-
-#include <initializer_list>
-#include <utility>
 
 #include "support/headless_shell.hpp"
 
@@ -12,227 +9,136 @@ namespace {
 using test_support::Glyph;
 using test_support::glyphs;
 using test_support::HeadlessShell;
-using test_support::run_headless;
 
-std::string bytes(std::initializer_list<int> values) {
-    std::string s;
-    for (int v : values) s += static_cast<char>(v);
-    return s;
+std::string sjis(int code) {  // a two-byte character by its code
+    return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
 }
 
-std::string wide(HeadlessShell& s, const std::string& character) {
-    s.B_S = character;
-    s.CONVERT_WIDE();
-    return s.B_S;
-}
-
-constexpr float kX0 = 100;
-constexpr float kY0 = 200;
-
-// Draws `text` with PRINT_AA from (kX0, kY0) in colour 3.
-std::vector<rt::DrawOp> print(HeadlessShell& s, const std::string& text) {
-    return run_headless("", [&] {
-               s.set_up_pen();
-               s.AA_S = text;
-               s.X = kX0;
-               s.Y = kY0;
-               s.CCC1 = 3;
-               s.PRINT_AA();
-           }).ops;
-}
-
-std::vector<rt::DrawOp> draw_chars(HeadlessShell& s, const std::string& text) {
-    return run_headless("", [&] {
-               s.set_up_pen();
-               s.A_S = text;
-               s.X = kX0;
-               s.Y = kY0;
-               s.CCC1 = 5;
-               s.DRAW_CHARS();
-           }).ops;
-}
-
-// ---- CONVERT_WIDE ---------------------------------------------------------------
-
-TEST(ConvertWide, DigitsAndLettersBecomeTheirFullWidthForms) {
+TEST(ConvertWide, GivesTheDisplayFormOfEachCharacter) {
     HeadlessShell s;
-    for (int k = 0; k < 10; ++k) {
-        EXPECT_EQ(wide(s, std::string(1, static_cast<char>('0' + k))), bytes({0x82, 0x4F + k}));
+    std::vector<std::pair<std::string, std::string>> table = {
+        {" ", sjis(0x8140)}, {"X", sjis(0x8277)}, {"Y", sjis(0x8278)}, {"Z", sjis(0x8279)},
+        {"A", sjis(0x839F)}, {"x", sjis(0x83D4)}, {"y", sjis(0x8299)}, {"*", sjis(0x817E)},
+        {"/", sjis(0x8180)}, {"+", sjis(0x817B)}, {"-", sjis(0x817C)}, {"\xC0", sjis(0x815C)},
+        {"=", sjis(0x8181)}, {".", sjis(0x8144)}, {"?", sjis(0x81E4)}, {"(", sjis(0x8169)},
+        {")", sjis(0x816A)}, {"!", sjis(0x81E3)}, {"$", sjis(0x81DF)}, {"@", sjis(0x817D)},
+        {"&", sjis(0x83CE)}, {"'", sjis(0x81DA)}, {"[", sjis(0x8185)}, {"]", sjis(0x8186)},
+        {"<", sjis(0x8183)}, {">", sjis(0x8184)}, {",", sjis(0x8143)}, {"%", sjis(0x818B)},
+        {"~", sjis(0x81A2)}, {":", sjis(0x8146)}};
+    for (int k = 0; k < 10; ++k) table.push_back({std::string(1, '0' + k), sjis(0x824F + k)});
+    for (int k = 0; k < 22; ++k) table.push_back({std::string(1, 'B' + k), sjis(0x8261 + k)});
+    for (int k = 0; k < 23; ++k) table.push_back({std::string(1, 'a' + k), sjis(0x8281 + k)});
+    // Without an entry, or already two bytes: unchanged.
+    for (const char* same : {"\"", "#", ";", "\\", "^", "_", "`", "z", "{", "|", "}", "ｱ", "ﾝ",
+                             "あ", "Ｘ", "χ", "　"}) {
+        table.push_back({same, same});
     }
-    for (char c = 'B'; c <= 'W'; ++c) {
-        EXPECT_EQ(wide(s, std::string(1, c)), bytes({0x82, 0x61 + (c - 'B')})) << c;
-    }
-    for (char c = 'a'; c <= 'w'; ++c) {
-        EXPECT_EQ(wide(s, std::string(1, c)), bytes({0x82, 0x81 + (c - 'a')})) << c;
-    }
-    EXPECT_EQ(wide(s, "X"), bytes({0x82, 0x77}));
-    EXPECT_EQ(wide(s, "Y"), bytes({0x82, 0x78}));
-    EXPECT_EQ(wide(s, "Z"), bytes({0x82, 0x79}));
-    EXPECT_EQ(wide(s, "y"), bytes({0x82, 0x99}));
-}
-
-TEST(ConvertWide, SignsBecomeMathematicalSymbols) {
-    HeadlessShell s;
-    const std::pair<const char*, std::string> table[] = {
-        {" ", bytes({0x81, 0x40})},  {"A", bytes({0x83, 0x9F})},  {"x", bytes({0x83, 0xD4})},
-        {"*", bytes({0x81, 0x7E})},  {"/", bytes({0x81, 0x80})},  {"+", bytes({0x81, 0x7B})},
-        {"-", bytes({0x81, 0x7C})},  {"\xC0", bytes({0x81, 0x5C})}, {"=", bytes({0x81, 0x81})},
-        {".", bytes({0x81, 0x44})},  {"?", bytes({0x81, 0xE4})},  {"(", bytes({0x81, 0x69})},
-        {")", bytes({0x81, 0x6A})},  {"!", bytes({0x81, 0xE3})},  {"$", bytes({0x81, 0xDF})},
-        {"@", bytes({0x81, 0x7D})},  {"&", bytes({0x83, 0xCE})},  {"'", bytes({0x81, 0xDA})},
-        {"[", bytes({0x81, 0x85})},  {"]", bytes({0x81, 0x86})},  {"<", bytes({0x81, 0x83})},
-        {">", bytes({0x81, 0x84})},  {",", bytes({0x81, 0x43})},  {"%", bytes({0x81, 0x8B})},
-        {"~", bytes({0x81, 0xA2})},  {":", bytes({0x81, 0x46})},
-    };
     for (const auto& [from, to] : table) {
-        EXPECT_EQ(wide(s, from), to) << rt::to_utf8(from) << " became " << rt::to_utf8(s.B_S);
+        s.B_S = from;
+        s.CONVERT_WIDE();
+        EXPECT_EQ(s.B_S, to) << "\"" << rt::to_utf8(from) << "\" became " << rt::to_utf8(s.B_S);
     }
 }
-
-TEST(ConvertWide, CharactersWithoutAnEntryStayAsTheyAre) {
-    HeadlessShell s;
-    for (const char* c : {"\"", "#", ";", "\\", "^", "_", "`", "z", "{", "|", "}", "\t", "ｱ",
-                          "ﾝ", "あ", "Α", "Ｘ", "χ", "―", "　"}) {
-        EXPECT_EQ(wide(s, c), c) << rt::to_utf8(c);
-    }
-}
-
-// ---- STRIP_SPACES -----------------------------------------------------------------
 
 TEST(StripSpaces, RemovesOnlyHalfWidthBlanks) {
     HeadlessShell s;
-    const std::pair<const char*, const char*> cases[] = {
-        {" 12", "12"}, {"-3", "-3"},   {"1/2", "1/2"},       {"", ""},
-        {"   ", ""},   {"1 / 2 ", "1/2"}, {"　1", "　1"}, {"あ い", "あい"},
-    };
-    for (const auto& [in, out] : cases) {
+    for (const auto& [in, out] : std::vector<std::pair<std::string, std::string>>{
+             {" 12", "12"}, {"-3", "-3"}, {"1 / 2 ", "1/2"}, {"", ""}, {"　1", "　1"}, {"あ い", "あい"}}) {
         s.A_S = in;
         s.STRIP_SPACES();
         EXPECT_EQ(s.A_S, out) << "from \"" << rt::to_utf8(in) << "\"";
-        EXPECT_EQ(s.X9_S, out);
     }
 }
 
-// ---- DRAW_CHARS -------------------------------------------------------------------
+// Draws `text` with PRINT_AA from (100, 200) in colour 3 and returns the
+// glyphs; `s` keeps what the routine left.
+std::vector<Glyph> print(HeadlessShell& s, const std::string& text) {
+    const auto run = test_support::run_headless("", [&] {
+        s.set_up_pen();
+        s.AA_S = text;
+        s.X = 100;
+        s.Y = 200;
+        s.CCC1 = 3;
+        s.PRINT_AA();
+    });
+    EXPECT_EQ(glyphs(run.ops).size(), glyphs(run.ops, 3).size()) << "all in colour 3";
+    return glyphs(run.ops);
+}
 
-TEST(DrawChars, ClosesUpBlanksAndLeavesTheXOfTheNextCell) {
+TEST(PrintAa, EachCharacterTakesASixteenPixelCellAndTheTextIsConsumed) {
     HeadlessShell s;
-    const auto ops = draw_chars(s, "A B");
-    EXPECT_EQ(glyphs(ops), (std::vector<Glyph>{{"Α", kX0, kY0}, {"Ｂ", kX0 + 16, kY0}}));
-    EXPECT_EQ(s.XT, kX0 + 32);
-    EXPECT_EQ(s.X, kX0);
-    EXPECT_EQ(s.A_S, "AB");
-    for (const auto& op : test_support::texts(ops)) {
-        EXPECT_EQ(op.colour, 5);
-        EXPECT_TRUE(op.bold);
-        EXPECT_EQ(op.h, 1);
-        EXPECT_EQ(op.v, 1);
-    }
-}
-
-TEST(DrawChars, AnEmptyOrBlankTextStillTakesOneCell) {
-    for (const char* text : {"", "  "}) {
-        HeadlessShell s;
-        const auto ops = draw_chars(s, text);
-        EXPECT_EQ(s.XT, kX0 + 16) << "\"" << text << "\"";
-        EXPECT_EQ(s.A_S, "");
-        for (const auto& g : glyphs(ops)) {
-            EXPECT_TRUE(g.text.empty() || g.text == "　") << rt::to_utf8(g.text);
-        }
-    }
-}
-
-// ---- PRINT_AA -----------------------------------------------------------------------
-
-TEST(PrintAa, EveryCharacterTakesASixteenPixelCell) {
-    HeadlessShell s;
-    const auto ops = print(s, "a>0");
-    EXPECT_EQ(glyphs(ops),
-              (std::vector<Glyph>{{"ａ", kX0, kY0}, {"＞", kX0 + 16, kY0}, {"０", kX0 + 32, kY0}}));
-    EXPECT_EQ(s.X, kX0 + 48);
-    EXPECT_EQ(s.Y, kY0);
-    EXPECT_EQ(s.CCC1, 3);
+    EXPECT_EQ(print(s, "a>0"), test_support::cells("ａ＞０", 100, 200));
+    EXPECT_EQ(s.X, 148);
+    EXPECT_EQ(s.Y, 200);
     EXPECT_EQ(s.AA_S, "");
     EXPECT_EQ(s.A_S, "0");
     EXPECT_EQ(s.LEM, 0);
-    for (const auto& op : test_support::texts(ops)) EXPECT_EQ(op.colour, 3);
+
+    s.A_S = "kept";
+    EXPECT_TRUE(print(s, "").empty());
+    EXPECT_EQ(s.X, 100);
+    EXPECT_EQ(s.A_S, "kept");
 }
 
-TEST(PrintAa, ACaretKeepsTheNextCharacterHalfWidthAndRaised) {
+TEST(PrintAa, ACaretKeepsTheNextCharacterHalfWidthAndFourPixelsHigher) {
     HeadlessShell s;
-    const auto ops = print(s, "x^2");
-    EXPECT_EQ(glyphs(ops), (std::vector<Glyph>{{"χ", kX0, kY0}, {"2", kX0 + 16, kY0 - 4}}));
-    EXPECT_EQ(s.X, kX0 + 32);
+    EXPECT_EQ(print(s, "x^2"), (std::vector<Glyph>{{"χ", 100, 200}, {"2", 116, 196}}));
+    EXPECT_EQ(s.X, 132);
     EXPECT_EQ(s.JYOU, 0);
+    // Two carets act as one; one before a two-byte character neither
+    // converts nor raises it.
+    EXPECT_EQ(print(s, "^^a^あ"), (std::vector<Glyph>{{"a", 100, 196}, {"あ", 116, 200}}));
+    // A caret at the end carries over to the next text.
+    EXPECT_EQ(print(s, "y^"), (std::vector<Glyph>{{"ｙ", 100, 200}}));
+    EXPECT_EQ(s.JYOU, 1);
+    EXPECT_EQ(s.A_S, "^");
+    EXPECT_EQ(print(s, "33"), (std::vector<Glyph>{{"3", 100, 196}, {"３", 116, 200}}));
 }
 
 TEST(PrintAa, TheFullStopSitsBetweenTwoDigitsWithoutACell) {
     HeadlessShell s;
-    const auto ops = print(s, "1.5");
-    EXPECT_EQ(glyphs(ops),
-              (std::vector<Glyph>{{"１", kX0, kY0}, {"．", kX0 + 12, kY0}, {"５", kX0 + 16, kY0}}));
-    EXPECT_EQ(s.X, kX0 + 32);
+    EXPECT_EQ(print(s, "1.5"), (std::vector<Glyph>{{"１", 100, 200}, {"．", 112, 200}, {"５", 116, 200}}));
+    EXPECT_EQ(s.X, 132);
 }
 
-TEST(PrintAa, ABlankTakesACellOfItsOwn) {
+TEST(PrintAa, EveryBlankTakesACell) {
     HeadlessShell s;
-    auto ops = print(s, "A B");
-    auto drawn = glyphs(ops);
-    ASSERT_GE(drawn.size(), 2u);
-    EXPECT_EQ(drawn.front(), (Glyph{"Α", kX0, kY0}));
-    EXPECT_EQ(drawn.back(), (Glyph{"Ｂ", kX0 + 32, kY0}));
-    EXPECT_EQ(s.X, kX0 + 48);
-
-    ops = print(s, "A　B");
-    drawn = glyphs(ops);
+    auto drawn = print(s, "A B");
     ASSERT_EQ(drawn.size(), 3u);
-    EXPECT_EQ(drawn[1], (Glyph{"　", kX0 + 16, kY0}));
-    EXPECT_EQ(drawn[2], (Glyph{"Ｂ", kX0 + 32, kY0}));
-    EXPECT_EQ(s.X, kX0 + 48);
+    EXPECT_EQ(drawn.front(), (Glyph{"Α", 100, 200}));
+    EXPECT_EQ(drawn.back(), (Glyph{"Ｂ", 132, 200}));
+    EXPECT_EQ(s.X, 148);
+    drawn = print(s, "  A");
+    ASSERT_EQ(drawn.size(), 3u);
+    EXPECT_EQ(drawn.back(), (Glyph{"Α", 132, 200}));
+    EXPECT_EQ(s.X, 148);
 }
 
-TEST(PrintAa, AnEmptyTextDrawsNothingAndKeepsThePen) {
+TEST(PrintAa, HalfWidthCharactersWithoutAWideFormStandHigher) {
     HeadlessShell s;
-    s.A_S = "keep";
-    const auto ops = print(s, "");
-    EXPECT_TRUE(test_support::texts(ops).empty());
-    EXPECT_EQ(s.X, kX0);
-    EXPECT_EQ(s.A_S, "keep");
+    EXPECT_EQ(print(s, "zZﾀｱ"),
+              (std::vector<Glyph>{{"z", 100, 196}, {"Ｚ", 116, 200}, {"―", 132, 200}, {"ｱ", 148, 196}}));
 }
 
-TEST(PrintAa, HalfWidthCharactersWithoutAFullWidthFormStandHigher) {
+TEST(DrawChars, ClosesUpBlanksWhenGivenSeveralCharacters) {
     HeadlessShell s;
-    const auto ops = print(s, "zZﾀｱ");
-    EXPECT_EQ(glyphs(ops), (std::vector<Glyph>{{"z", kX0, kY0 - 4},
-                                               {"Ｚ", kX0 + 16, kY0},
-                                               {"―", kX0 + 32, kY0},
-                                               {"ｱ", kX0 + 48, kY0 - 4}}));
-}
-
-TEST(PrintAa, ACaretAtTheEndCarriesOverToTheNextText) {
-    HeadlessShell s;
-    auto ops = print(s, "y^");
-    EXPECT_EQ(glyphs(ops), (std::vector<Glyph>{{"ｙ", kX0, kY0}}));
-    EXPECT_EQ(s.JYOU, 1);
-    EXPECT_EQ(s.A_S, "^");
-    EXPECT_EQ(s.X, kX0 + 16);
-
-    ops = print(s, "33");
-    EXPECT_EQ(glyphs(ops), (std::vector<Glyph>{{"3", kX0, kY0 - 4}, {"３", kX0 + 16, kY0}}));
-    EXPECT_EQ(s.JYOU, 0);
-}
-
-TEST(PrintAa, TwoCaretsActAsOneAndAreNeverDrawn) {
-    HeadlessShell s;
-    const auto ops = print(s, "^^ab");
-    EXPECT_EQ(glyphs(ops), (std::vector<Glyph>{{"a", kX0, kY0 - 4}, {"ｂ", kX0 + 16, kY0}}));
-}
-
-TEST(PrintAa, ACaretBeforeATwoByteCharacterNeitherConvertsNorRaisesIt) {
-    HeadlessShell s;
-    const auto ops = print(s, "^あx");
-    EXPECT_EQ(glyphs(ops), (std::vector<Glyph>{{"あ", kX0, kY0}, {"χ", kX0 + 16, kY0}}));
-    EXPECT_EQ(s.JYOU, 0);
+    const auto run = test_support::run_headless("", [&] {
+        s.set_up_pen();
+        s.A_S = "A B";
+        s.X = 100;
+        s.Y = 200;
+        s.CCC1 = 5;
+        s.DRAW_CHARS();
+    });
+    EXPECT_EQ(glyphs(run.ops, 5), (std::vector<Glyph>{{"Α", 100, 200}, {"Ｂ", 116, 200}}));
+    for (const auto& op : test_support::ops_of_kind(run.ops, rt::DrawOp::Kind::Text)) {
+        EXPECT_TRUE(op.bold);
+        EXPECT_EQ(op.h, 1);
+        EXPECT_EQ(op.v, 1);
+    }
+    EXPECT_EQ(s.XT, 132);
+    EXPECT_EQ(s.X, 100);
+    EXPECT_EQ(s.A_S, "AB");
 }
 
 }  // namespace

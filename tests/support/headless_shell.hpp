@@ -14,10 +14,9 @@
 
 namespace test_support {
 
-// A shell without a lesson: a title and a main menu that does nothing.
+// A shell without a lesson, its pen and number field as start-up leaves them.
 class HeadlessShell : public shell::Shell {
 public:
-    // The pen and the number field as start-up leaves them.
     void set_up_pen() {
         rt::SET_FONT_NAME("ｺﾞｼｯｸ");
         rt::SET_FONT_SIZE(16);
@@ -36,8 +35,8 @@ struct HeadlessRun {
     std::vector<rt::DrawOp> ops;
 };
 
-// Runs `body` headless with the key script `keys` and records every
-// operation. With a PNG path the canvas is rasterised and written at the end.
+// Runs `body` headless with the key script `keys`, recording every
+// operation; with a PNG path the canvas is rasterised and written at the end.
 inline HeadlessRun run_headless(const std::string& keys, const std::function<void()>& body,
                                 const std::string& png_path = "") {
     rt::SessionOptions options;
@@ -54,23 +53,15 @@ inline HeadlessRun run_headless(const std::string& keys, const std::function<voi
 }
 
 inline std::vector<rt::DrawOp> ops_of_kind(const std::vector<rt::DrawOp>& ops,
-                                           rt::DrawOp::Kind kind) {
+                                           rt::DrawOp::Kind kind, int colour = -1) {
     std::vector<rt::DrawOp> found;
     for (const auto& op : ops) {
-        if (op.kind == kind) found.push_back(op);
+        if (op.kind == kind && (colour < 0 || op.colour == colour)) found.push_back(op);
     }
     return found;
 }
 
-inline std::vector<rt::DrawOp> texts(const std::vector<rt::DrawOp>& ops) {
-    return ops_of_kind(ops, rt::DrawOp::Kind::Text);
-}
-
-inline std::vector<rt::DrawOp> boxes(const std::vector<rt::DrawOp>& ops) {
-    return ops_of_kind(ops, rt::DrawOp::Kind::Box);
-}
-
-// One drawn text: its text and top-left position.
+// One drawn text (CP932) at its top-left position; printed in UTF-8.
 struct Glyph {
     std::string text;
     float x, y;
@@ -80,29 +71,26 @@ struct Glyph {
     }
 };
 
-inline std::vector<Glyph> glyphs(const std::vector<rt::DrawOp>& ops) {
+// The texts drawn, optionally only those in `colour`.
+inline std::vector<Glyph> glyphs(const std::vector<rt::DrawOp>& ops, int colour = -1) {
     std::vector<Glyph> found;
-    for (const auto& op : texts(ops)) found.push_back({op.text, op.x1, op.y1});
+    for (const auto& op : ops_of_kind(ops, rt::DrawOp::Kind::Text, colour)) {
+        found.push_back({op.text, op.x1, op.y1});
+    }
     return found;
 }
 
-// The first text operation that drew exactly `cp932` (one character as the
-// plain text path draws it), or nullptr.
-inline const rt::DrawOp* find_text(const std::vector<rt::DrawOp>& ops, const std::string& cp932) {
-    for (const auto& op : ops) {
-        if (op.kind == rt::DrawOp::Kind::Text && op.text == cp932) return &op;
+// The glyphs that plain text draws for `cp932` from (x, y): one per
+// character, 16 pixels apart.
+inline std::vector<Glyph> cells(const std::string& cp932, float x, float y) {
+    std::vector<Glyph> expected;
+    for (std::size_t pos = 0; pos < cp932.size(); x += 16) {
+        expected.push_back({std::string(rt::next_char(cp932, pos)), x, y});
     }
-    return nullptr;
+    return expected;
 }
 
-// All texts drawn, joined, in UTF-8: for failure messages.
-inline std::string drawn_text_utf8(const std::vector<rt::DrawOp>& ops) {
-    std::string all;
-    for (const auto& op : texts(ops)) all += op.text;
-    return rt::to_utf8(all);
-}
-
-// A box given by its two corners and colours, for comparisons.
+// A box by its two corners, border and fill.
 struct BoxSpec {
     float x1, y1, x2, y2;
     int border, fill;
@@ -113,14 +101,12 @@ struct BoxSpec {
     }
 };
 
-inline BoxSpec box_spec(const rt::DrawOp& op) {
-    return {op.x1, op.y1, op.x2, op.y2, op.colour, op.fill};
-}
-
-inline std::vector<BoxSpec> box_specs(const std::vector<rt::DrawOp>& ops) {
-    std::vector<BoxSpec> specs;
-    for (const auto& op : boxes(ops)) specs.push_back(box_spec(op));
-    return specs;
+inline std::vector<BoxSpec> boxes(const std::vector<rt::DrawOp>& ops) {
+    std::vector<BoxSpec> found;
+    for (const auto& op : ops_of_kind(ops, rt::DrawOp::Kind::Box)) {
+        found.push_back({op.x1, op.y1, op.x2, op.y2, op.colour, op.fill});
+    }
+    return found;
 }
 
 }  // namespace test_support
