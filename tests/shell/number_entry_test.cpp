@@ -58,7 +58,7 @@ TEST(InputNumber, ThePointSitsBetweenTheDigitsAndTheCursorRunsAhead) {
     // and then erased in white before each echo and at Enter; the point does
     // not move it.
     std::vector<std::pair<float, int>> dots;
-    for (const auto& op : test_support::ops_of_kind(run.ops, rt::DrawOp::Kind::Circle)) {
+    for (const auto& op : test_support::ops_of(run.ops, rt::DrawOp::Kind::Circle, false)) {
         EXPECT_EQ(op.y1, 656);
         EXPECT_EQ(op.r, 4);
         EXPECT_EQ(op.fill, op.colour);

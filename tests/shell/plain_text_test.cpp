@@ -131,7 +131,7 @@ TEST(DrawChars, ClosesUpBlanksWhenGivenSeveralCharacters) {
         s.DRAW_CHARS();
     });
     EXPECT_EQ(glyphs(run.ops, 5), (std::vector<Glyph>{{"Α", 100, 200}, {"Ｂ", 116, 200}}));
-    for (const auto& op : test_support::ops_of_kind(run.ops, rt::DrawOp::Kind::Text)) {
+    for (const auto& op : test_support::ops_of(run.ops, rt::DrawOp::Kind::Text, false)) {
         EXPECT_TRUE(op.bold);
         EXPECT_EQ(op.h, 1);
         EXPECT_EQ(op.v, 1);

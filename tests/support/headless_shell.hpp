@@ -1,8 +1,10 @@
-// Runs shell routines in a headless session with a key script and gives back
-// what they drew, for the tests of the shell's own routines.
+// A shell to run routines on in tests: a headless session that records every
+// drawing operation, without a window and (unless asked) without a canvas,
+// optionally with a key script; and helpers that read the record back.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,9 +16,10 @@
 
 namespace test_support {
 
-// A shell without a lesson, its pen and number field as start-up leaves them.
+// A lesson shell with no lesson: the routines of the shell run on it directly.
 class HeadlessShell : public shell::Shell {
 public:
+    // The pen and the number field as start-up leaves them.
     void set_up_pen() {
         rt::SET_FONT_NAME("ｺﾞｼｯｸ");
         rt::SET_FONT_SIZE(16);
@@ -26,39 +29,71 @@ public:
     }
 
 protected:
-    std::string program_title() const override { return "試験"; }
+    std::string program_title() const override { return "テスト"; }
     void MAIN_MENU_ENTRY() override {}
 };
 
 struct HeadlessRun {
-    rt::RunResult result;
-    std::vector<rt::DrawOp> ops;
+    std::vector<rt::DrawOp> ops;       // every operation the body drew, oldest first
+    std::optional<std::string> error;  // a run-time error the body raised
+    rt::RunResult result;              // how the session ended
 };
 
-// Runs `body` headless with the key script `keys`, recording every
-// operation; with a PNG path the canvas is rasterised and written at the end.
+// Runs `body` under a headless session with recorded operations, the keys of
+// `keys` (a key script) replayed to it. When the script runs out, the next
+// wait for a key ends the run. With a PNG path the canvas is rasterised and
+// written there at the end.
 inline HeadlessRun run_headless(const std::string& keys, const std::function<void()>& body,
                                 const std::string& png_path = "") {
+    HeadlessRun run;
     rt::SessionOptions options;
     options.headless = true;
     options.keys = keys;
     options.record = true;
     options.rasterise = !png_path.empty();
     options.png_path = png_path;
-    options.op_limit_without_key = 100000;
-    HeadlessRun run;
-    run.result = rt::run_session(options, body, [](const rt::RuntimeError&) { rt::HOLD_FOREVER(); });
+    run.result = rt::run_session(
+        options,
+        [&] {
+            try {
+                body();
+            } catch (const rt::RuntimeError& e) {
+                run.error = e.what();
+            }
+        },
+        [&](const rt::RuntimeError& e) { run.error = e.what(); });
     run.ops = rt::recorded_ops();
     return run;
 }
 
-inline std::vector<rt::DrawOp> ops_of_kind(const std::vector<rt::DrawOp>& ops,
-                                           rt::DrawOp::Kind kind, int colour = -1) {
-    std::vector<rt::DrawOp> found;
-    for (const auto& op : ops) {
-        if (op.kind == kind && (colour < 0 || op.colour == colour)) found.push_back(op);
+// The same without keys.
+inline HeadlessRun run_headless(const std::function<void()>& body,
+                                const std::string& png_path = "") {
+    return run_headless("", body, png_path);
+}
+
+// Operations of one kind, optionally only those drawn within the visible
+// area (measuring draws below it).
+inline std::vector<rt::DrawOp> ops_of(const std::vector<rt::DrawOp>& ops, rt::DrawOp::Kind kind,
+                                      bool visible_only = true) {
+    std::vector<rt::DrawOp> out;
+    for (const rt::DrawOp& op : ops) {
+        if (op.kind != kind) continue;
+        float y = op.y1;
+        if (kind == rt::DrawOp::Kind::Polyline && !op.points.empty()) y = op.points.front().y;
+        if (visible_only && y >= rt::kScreenHeight) continue;
+        out.push_back(op);
     }
-    return found;
+    return out;
+}
+
+// The visible text operations with a non-empty text.
+inline std::vector<rt::DrawOp> visible_texts(const std::vector<rt::DrawOp>& ops) {
+    std::vector<rt::DrawOp> out;
+    for (const rt::DrawOp& op : ops_of(ops, rt::DrawOp::Kind::Text)) {
+        if (!op.text.empty()) out.push_back(op);
+    }
+    return out;
 }
 
 // One drawn text (CP932) at its top-left position; printed in UTF-8.
@@ -71,11 +106,11 @@ struct Glyph {
     }
 };
 
-// The texts drawn, optionally only those in `colour`.
+// Every text drawn (empty ones included), optionally only those in `colour`.
 inline std::vector<Glyph> glyphs(const std::vector<rt::DrawOp>& ops, int colour = -1) {
     std::vector<Glyph> found;
-    for (const auto& op : ops_of_kind(ops, rt::DrawOp::Kind::Text, colour)) {
-        found.push_back({op.text, op.x1, op.y1});
+    for (const rt::DrawOp& op : ops_of(ops, rt::DrawOp::Kind::Text, false)) {
+        if (colour < 0 || op.colour == colour) found.push_back({op.text, op.x1, op.y1});
     }
     return found;
 }
@@ -103,7 +138,7 @@ struct BoxSpec {
 
 inline std::vector<BoxSpec> boxes(const std::vector<rt::DrawOp>& ops) {
     std::vector<BoxSpec> found;
-    for (const auto& op : ops_of_kind(ops, rt::DrawOp::Kind::Box)) {
+    for (const rt::DrawOp& op : ops_of(ops, rt::DrawOp::Kind::Box, false)) {
         found.push_back({op.x1, op.y1, op.x2, op.y2, op.colour, op.fill});
     }
     return found;
