@@ -20,7 +20,9 @@ void Shell::CONVERT_WIDE() {
     N1 = rt::INSTR(HENK1_S, B_S);
     if (N1 != 0) B_S = rt::KMID(HENK2_S, N1, 1);
 
-    HENK3_S = "　０１２３４５６７８９　×÷＋－―＝．∽（）√≡±π∠≦≧＜＞，°χｙａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗ△：";
+    HENK3_S =
+        "　０１２３４５６７８９　×÷＋－―＝．∽（）√≡±π∠≦≧＜＞，°χｙａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐ"
+        "ｑｒｓｔｕｖｗ△：";
     HENK_S = " 0123456789 */+-ﾀ=.?()!$@&'[]<>,%xyabcdefghijklmnopqrstuvw~:";
     N = rt::INSTR(HENK_S, B_S);
     if (N != 0) B_S = rt::KMID(HENK3_S, N, 1);

@@ -52,7 +52,8 @@ TEST(InputNumber, EchoesAQuotientInFullWidthCellsAndValuesIt) {
 TEST(InputNumber, ThePointSitsBetweenTheDigitsAndTheCursorRunsAhead) {
     HeadlessShell s;
     const auto run = enter(s, "1.5{enter}");
-    EXPECT_EQ(glyphs(run.ops, 5), (std::vector<Glyph>{{"１", 1056, 648}, {"．", 1068, 648}, {"５", 1072, 648}}));
+    EXPECT_EQ(glyphs(run.ops, 5),
+              (std::vector<Glyph>{{"１", 1056, 648}, {"．", 1068, 648}, {"５", 1072, 648}}));
     EXPECT_FLOAT_EQ(s.AINP, 1.5f);
     // The dot (radius 4, 8 px right of and below the echo position) is shown
     // and then erased in white before each echo and at Enter; the point does
@@ -64,9 +65,14 @@ TEST(InputNumber, ThePointSitsBetweenTheDigitsAndTheCursorRunsAhead) {
         EXPECT_EQ(op.fill, op.colour);
         dots.push_back({op.x1, op.colour});
     }
-    EXPECT_EQ(dots, (std::vector<std::pair<float, int>>{
-                        {1064, 5}, {1064, kWhite}, {1080, 5}, {1080, kWhite},
-                        {1080, 5}, {1080, kWhite}, {1096, 5}, {1096, kWhite}}));
+    EXPECT_EQ(dots, (std::vector<std::pair<float, int>>{{1064, 5},
+                                                        {1064, kWhite},
+                                                        {1080, 5},
+                                                        {1080, kWhite},
+                                                        {1080, 5},
+                                                        {1080, kWhite},
+                                                        {1096, 5},
+                                                        {1096, kWhite}}));
 }
 
 TEST(InputNumber, BackspaceAndDeleteWipeTheWholeEntryButNotTheLabel) {

@@ -42,8 +42,13 @@ TEST(ConvertWide, GivesTheDisplayFormOfEachCharacter) {
 
 TEST(StripSpaces, RemovesOnlyHalfWidthBlanks) {
     HeadlessShell s;
-    for (const auto& [in, out] : std::vector<std::pair<std::string, std::string>>{
-             {" 12", "12"}, {"-3", "-3"}, {"1 / 2 ", "1/2"}, {"", ""}, {"　1", "　1"}, {"あ い", "あい"}}) {
+    for (const auto& [in, out] :
+         std::vector<std::pair<std::string, std::string>>{{" 12", "12"},
+                                                          {"-3", "-3"},
+                                                          {"1 / 2 ", "1/2"},
+                                                          {"", ""},
+                                                          {"　1", "　1"},
+                                                          {"あ い", "あい"}}) {
         s.A_S = in;
         s.STRIP_SPACES();
         EXPECT_EQ(s.A_S, out) << "from \"" << rt::to_utf8(in) << "\"";
@@ -97,7 +102,8 @@ TEST(PrintAa, ACaretKeepsTheNextCharacterHalfWidthAndFourPixelsHigher) {
 
 TEST(PrintAa, TheFullStopSitsBetweenTwoDigitsWithoutACell) {
     HeadlessShell s;
-    EXPECT_EQ(print(s, "1.5"), (std::vector<Glyph>{{"１", 100, 200}, {"．", 112, 200}, {"５", 116, 200}}));
+    EXPECT_EQ(print(s, "1.5"),
+              (std::vector<Glyph>{{"１", 100, 200}, {"．", 112, 200}, {"５", 116, 200}}));
     EXPECT_EQ(s.X, 132);
 }
 
@@ -116,8 +122,9 @@ TEST(PrintAa, EveryBlankTakesACell) {
 
 TEST(PrintAa, HalfWidthCharactersWithoutAWideFormStandHigher) {
     HeadlessShell s;
-    EXPECT_EQ(print(s, "zZﾀｱ"),
-              (std::vector<Glyph>{{"z", 100, 196}, {"Ｚ", 116, 200}, {"―", 132, 200}, {"ｱ", 148, 196}}));
+    EXPECT_EQ(
+        print(s, "zZﾀｱ"),
+        (std::vector<Glyph>{{"z", 100, 196}, {"Ｚ", 116, 200}, {"―", 132, 200}, {"ｱ", 148, 196}}));
 }
 
 TEST(DrawChars, ClosesUpBlanksWhenGivenSeveralCharacters) {

@@ -1,9 +1,8 @@
 // The prompt bar, the key waits and the erases of the standard regions: their
 // rectangles, colours and texts, what they give back to the caller, and how
 // they look.
-#include <gtest/gtest.h>
-
 #include <cairo.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 
@@ -36,8 +35,9 @@ TEST(WaitKey, ShowsItsBoxUntilAKeyAndGivesBackColourAndWidth) {
         s.WAIT_KEY();
         EXPECT_EQ(rt::GET_DRAW_WIDTH(), 5);
     });
-    EXPECT_EQ(test_support::boxes(run.ops),
-              (std::vector<BoxSpec>{{96, 657, 400, 693, 13, 4}, {0, 657, 400, 693, kWhite, kWhite}}));
+    EXPECT_EQ(
+        test_support::boxes(run.ops),
+        (std::vector<BoxSpec>{{96, 657, 400, 693, 13, 4}, {0, 657, 400, 693, kWhite, kWhite}}));
     EXPECT_EQ(box_widths(run.ops), (std::vector<int>{3, 3}));
     EXPECT_EQ(glyphs(run.ops, 9), cells("何かキーを押して下さい。", 128, 666));
     // The box is erased only once the key has come.
@@ -61,8 +61,9 @@ TEST(BottomMessageWait, ShowsTheMessageAndClearsTheWholeBar) {
         s.BOTTOM_MESSAGE_WAIT();
         EXPECT_EQ(rt::GET_DRAW_WIDTH(), 1);
     });
-    EXPECT_EQ(test_support::boxes(run.ops),
-              (std::vector<BoxSpec>{{16, 657, 496, 693, 13, 4}, {0, 657, 992, 720, kWhite, kWhite}}));
+    EXPECT_EQ(
+        test_support::boxes(run.ops),
+        (std::vector<BoxSpec>{{16, 657, 496, 693, 13, 4}, {0, 657, 992, 720, kWhite, kWhite}}));
     EXPECT_EQ(box_widths(run.ops), (std::vector<int>{3, 3}));
     EXPECT_EQ(glyphs(run.ops, 9), cells("１で次へ", 48, 666));
     EXPECT_EQ(s.I_S, std::string(1, 29));
@@ -81,10 +82,11 @@ TEST(NextStepInput, ReadsANumberBesideItsBoxAndGivesBackOnlyTheWidth) {
         EXPECT_EQ(rt::GET_DRAW_WIDTH(), 6);
     });
     // The box, the field's own erase, then the field's strip and the box.
-    EXPECT_EQ(test_support::boxes(run.ops), (std::vector<BoxSpec>{{96, 639, 400, 675, 13, 12},
-                                                                  {1008, 640, 1248, 670, kWhite, kWhite},
-                                                                  {1008, 639, 1168, 666, kWhite, kWhite},
-                                                                  {96, 639, 400, 675, kWhite, kWhite}}));
+    EXPECT_EQ(test_support::boxes(run.ops),
+              (std::vector<BoxSpec>{{96, 639, 400, 675, 13, 12},
+                                    {1008, 640, 1248, 670, kWhite, kWhite},
+                                    {1008, 639, 1168, 666, kWhite, kWhite},
+                                    {96, 639, 400, 675, kWhite, kWhite}}));
     EXPECT_EQ(box_widths(run.ops), (std::vector<int>{2, 2, 2, 2}));
     EXPECT_EQ(glyphs(run.ops, 9), cells("次のステップは１を入力。", 128, 648));
     EXPECT_EQ(s.AINP, 1);
@@ -151,10 +153,11 @@ TEST(ScreenRegions, EachEraseIsOneWhiteBoxOverItsRegion) {
         } while (s.I_S.empty());
         EXPECT_EQ(s.I_S, "k");
     });
-    EXPECT_EQ(test_support::boxes(run.ops), (std::vector<BoxSpec>{{416, 640, 1472, 690, kWhite, kWhite},
-                                                                  {0, 657, 992, 720, kWhite, kWhite},
-                                                                  {0, 54, 1440, 900, kWhite, kWhite},
-                                                                  {1136, 576, 2576, 666, kWhite, kWhite}}));
+    EXPECT_EQ(test_support::boxes(run.ops),
+              (std::vector<BoxSpec>{{416, 640, 1472, 690, kWhite, kWhite},
+                                    {0, 657, 992, 720, kWhite, kWhite},
+                                    {0, 54, 1440, 900, kWhite, kWhite},
+                                    {1136, 576, 2576, 666, kWhite, kWhite}}));
 }
 
 // ---- on screen -----------------------------------------------------------------------
@@ -162,12 +165,14 @@ TEST(ScreenRegions, EachEraseIsOneWhiteBoxOverItsRegion) {
 // The pixels of a PNG the session wrote.
 class Picture {
 public:
-    explicit Picture(const std::string& path) : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
+    explicit Picture(const std::string& path)
+        : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
     ~Picture() { cairo_surface_destroy(surface_); }
     bool ok() const { return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS; }
     std::uint32_t at(int x, int y) const {
-        const unsigned char* row = cairo_image_surface_get_data(surface_) +
-                                   static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(surface_);
+        const unsigned char* row =
+            cairo_image_surface_get_data(surface_) +
+            static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(surface_);
         return reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFFu;
     }
     // How many pixels of the rectangle differ from `colour`.
@@ -187,11 +192,14 @@ TEST(OnScreen, TheKeyWaitBoxShowsItsTextWhileItWaits) {
     HeadlessShell s;
     const std::string path = testing::TempDir() + "key_wait_box.png";
     bool has_canvas = false;
-    run_headless("", [&] {
-        has_canvas = rt::canvas_pixel(0, 0) != 0;
-        s.set_up_pen();
-        s.WAIT_KEY();
-    }, path);
+    run_headless(
+        "",
+        [&] {
+            has_canvas = rt::canvas_pixel(0, 0) != 0;
+            s.set_up_pen();
+            s.WAIT_KEY();
+        },
+        path);
     if (!has_canvas) GTEST_SKIP() << "no canvas";
     const Picture picture(path);
     ASSERT_TRUE(picture.ok()) << path;
@@ -206,17 +214,20 @@ TEST(OnScreen, TheBarTextAndTheNumberFieldShowWhileTyping) {
     HeadlessShell s;
     const std::string path = testing::TempDir() + "bar_and_field.png";
     bool has_canvas = false;
-    run_headless("3/4", [&] {
-        has_canvas = rt::canvas_pixel(0, 0) != 0;
-        s.set_up_pen();
-        s.AA_S = "1:表 2:式 3:戻る";
-        s.BOTTOM_INPUT();
-    }, path);
+    run_headless(
+        "3/4",
+        [&] {
+            has_canvas = rt::canvas_pixel(0, 0) != 0;
+            s.set_up_pen();
+            s.AA_S = "1:表 2:式 3:戻る";
+            s.BOTTOM_INPUT();
+        },
+        path);
     if (!has_canvas) GTEST_SKIP() << "no canvas";
     const Picture picture(path);
     ASSERT_TRUE(picture.ok()) << path;
     const std::uint32_t white = picture.at(700, 600);
-    EXPECT_GT(picture.count_unlike(16, 666, 256, 682, white), 300);   // the bar text
+    EXPECT_GT(picture.count_unlike(16, 666, 256, 682, white), 300);    // the bar text
     EXPECT_GT(picture.count_unlike(1008, 648, 1040, 664, white), 60);  // the label
     for (int x = 1056; x < 1104; x += 16) {
         EXPECT_GT(picture.count_unlike(x, 648, x + 16, 664, white), 10) << "echo cell at " << x;
