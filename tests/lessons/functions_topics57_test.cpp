@@ -37,6 +37,9 @@ Replay run(const std::string& keys) {
     return r;
 }
 
+// A text of the program (CP932) in the UTF-8 the glyph readers return.
+std::string U(const char* cp932) { return rt::to_utf8(cp932); }
+
 std::string spaces(int n) { return std::string(n, ' '); }
 
 bool is_box(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
@@ -68,20 +71,21 @@ std::string glyphs(const Replay& r, int from, float x1, float y1, float x2, floa
         }
     }
     std::string utf8 = rt::to_utf8(text);
-    for (size_t at; (at = utf8.find("\u3000")) != std::string::npos;) utf8.erase(at, 3);
+    for (size_t at; (at = utf8.find("\xE3\x80\x80")) != std::string::npos;) utf8.erase(at, 3);
     return utf8;
 }
 
 // The glyphs of one text line whose pieces start at y, from x rightwards
 // (italic letters stand 22 px higher; plus and minus signs are lines).
-std::string line_text(const Replay& r, int from, float x, float y, int colour = -1) {
-    return glyphs(r, from, x, y - 25, 1440, y + 25, colour);
+std::string line_text(const Replay& r, int from, float x, float y, int colour = -1,
+                      float right = 1440) {
+    return glyphs(r, from, x, y - 25, right, y + 25, colour);
 }
 
 // What a framed cell shows now: the glyphs inside it drawn after it was last
-// (re)drawn.
+// (re)drawn (its italic letters stand up to 19 px above its top).
 std::string cell_text(const Replay& r, float x, float y, float w, float h, int colour = -1) {
-    return glyphs(r, last_box(r, x, y, x + w, y + h), x, y, x + w, y + h, colour);
+    return glyphs(r, last_box(r, x, y, x + w, y + h), x, y - 20, x + w, y + h - 20, colour);
 }
 
 // The glyphs of the whole visible page since the scene cleared it.
@@ -134,21 +138,21 @@ TEST(ProportionTopic, AimsPageOncePerEntryAndScenesReturnToTheBar) {
     // Enter, run scene 3 to its end, then ask for the bar again with junk.
     const Replay r = run("5{enter}3{enter}" + spaces(5) + "0{enter}9{enter}");
     const int clear = last_scene_clear(r);
-    EXPECT_NE(page_text(r).find("教科書P120問1をやろう。"), std::string::npos);
+    EXPECT_NE(page_text(r).find(U("教科書P120問1をやろう。")), std::string::npos);
     // The aims page was drawn before the scene and never after it.
-    EXPECT_NE(glyphs(r, 0, 0, 0, 1440, 900, 3).find("<めあて>"), std::string::npos);
-    EXPECT_EQ(page_text(r).find("めあて"), std::string::npos);
+    EXPECT_NE(glyphs(r, 0, 0, 0, 1440, 900, 3).find(U("<めあて>")), std::string::npos);
+    EXPECT_EQ(page_text(r).find(U("めあて")), std::string::npos);
     EXPECT_TRUE(bar_shown_after(r, clear));
 }
 
 TEST(ProportionTopic, LastItemGoesBackToTheMainMenuAndReentryShowsTheAimsPage) {
     const Replay r = run("5{enter}5{enter}5{enter}");
     const std::string all = glyphs(r, 0, 0, 0, 1440, 900, 3);
-    size_t first = all.find("<めあて>");
+    size_t first = all.find(U("<めあて>"));
     ASSERT_NE(first, std::string::npos);
-    EXPECT_NE(all.find("<めあて>", first + 1), std::string::npos);
-    EXPECT_EQ(line_text(r, 0, 76, 305, 0).find("1小学校で学んだ比例をみなおそう。"), 0u);
-    EXPECT_EQ(line_text(r, 0, 76, 370, 0).find("2比例の関係を式に表そう。"), 0u);
+    EXPECT_NE(all.find(U("<めあて>"), first + 1), std::string::npos);
+    EXPECT_EQ(line_text(r, 0, 76, 305, 0).find(U("1小学校で学んだ比例をみなおそう。")), 0u);
+    EXPECT_EQ(line_text(r, 0, 76, 370, 0).find(U("2比例の関係を式に表そう。")), 0u);
 }
 
 TEST(ProportionDefinition, TableFillsOneYCellPerKey) {
@@ -172,7 +176,7 @@ TEST(ProportionDefinition, TwoKeysAfterTheLastValueBringTheFirstObservation) {
     EXPECT_EQ(line_text(after_one, last_scene_clear(after_one), 40, 200), "");
     const Replay after_two = run("5{enter}1{enter}" + spaces(13));
     EXPECT_EQ(line_text(after_two, last_scene_clear(after_two), 40, 200),
-              "①xの値が2倍,3倍,…となると、yの値は");
+              U("①xの値が2倍,3倍,…となると、yの値は"));
 }
 
 // ---- key counts of every scene: the bar comes after exactly the scene's keys ------
@@ -211,17 +215,17 @@ TEST(JudgingScenes, MarksAndConstantsComeOnePiecePerKey) {
     // Proportion: after the number of line ① one key brings the mark with
     // its words, the next the constant.
     const Replay mark = run("5{enter}2{enter}" + spaces(3));
-    EXPECT_EQ(line_text(mark, last_scene_clear(mark), 40, 290), "①○比例定数は、");
+    EXPECT_EQ(line_text(mark, last_scene_clear(mark), 40, 290), U("①○比例定数は、"));
     const Replay constant = run("5{enter}2{enter}" + spaces(4));
-    EXPECT_EQ(line_text(constant, last_scene_clear(constant), 40, 290, 5), "○5");
+    EXPECT_EQ(line_text(constant, last_scene_clear(constant), 40, 290, 5), U("○5"));
     // Inverse: ② y=3/x is the first inverse proportion, constant 3; ④ has 12.
     const Replay inverse = run("6{enter}2{enter}" + spaces(12));
     const int clear = last_scene_clear(inverse);
-    EXPECT_EQ(line_text(inverse, clear, 40, 290, 5), "×");
-    EXPECT_EQ(line_text(inverse, clear, 40, 360, 5), "○3");
-    EXPECT_EQ(line_text(inverse, clear, 40, 430, 5), "×");
-    EXPECT_EQ(line_text(inverse, clear, 40, 500, 5), "○12");
-    EXPECT_EQ(line_text(inverse, clear, 40, 570), "⑤");
+    EXPECT_EQ(line_text(inverse, clear, 40, 290, 5), U("×"));
+    EXPECT_EQ(line_text(inverse, clear, 40, 360, 5), U("○3"));
+    EXPECT_EQ(line_text(inverse, clear, 40, 430, 5), U("×"));
+    EXPECT_EQ(line_text(inverse, clear, 40, 500, 5), U("○12"));
+    EXPECT_EQ(line_text(inverse, clear, 40, 570), U("⑤"));
 }
 
 // ---- the inverse-proportion topic -------------------------------------------------
@@ -232,10 +236,10 @@ TEST(InverseDefinition, YValuesAreComputedWholeNumbersRevealedOneByOne) {
     for (int i = 1; i <= 5; ++i) {
         const float x = 156 + 90 * (i - 1);
         EXPECT_EQ(cell_text(r, x, 90, 90, 50, 0), std::to_string(20 * i + 20));
-        EXPECT_EQ(cell_text(r, x, 140, 90, 50, 5), i <= 3 ? values[i - 1] : "") << i;
+        EXPECT_EQ(cell_text(r, x, 140, 90, 50, 5), i <= 4 ? values[i - 1] : "") << i;
     }
-    EXPECT_EQ(cell_text(r, 98, 140, 58, 50), "…");
-    EXPECT_EQ(cell_text(r, 606, 90, 58, 50), "…");
+    EXPECT_EQ(cell_text(r, 98, 140, 58, 50), U("…"));
+    EXPECT_EQ(cell_text(r, 606, 90, 58, 50), U("…"));
 }
 
 TEST(Area18Rectangle, StartsAtSixCentimetres) {
@@ -250,7 +254,7 @@ TEST(Area18Rectangle, StartsAtSixCentimetres) {
     EXPECT_EQ(e.bottom, 585);
     EXPECT_EQ(glyphs(r, erase, 760, 200, 1215, 585, 3), "xcmycm");
     // The area label in colour 7, centred on the rectangle.
-    EXPECT_EQ(glyphs(r, erase, 960, 500, 1100, 540, 7).substr(0, 4), "18cm");
+    EXPECT_EQ(glyphs(r, erase, 960, 480, 1100, 540, 7), "18cm2");
 }
 
 TEST(Area18Rectangle, RightArrowWidensAndTheHeightFollows) {
@@ -287,7 +291,7 @@ TEST(Area18Rectangle, OtherKeysOnlyAskAgainAndEnterEndsAtOnce) {
     // The key after Enter is the scene's own wait; the next one brings the hint.
     EXPECT_EQ(line_text(r, last_scene_clear(r), 40, 150), "");
     const Replay hint = run("6{enter}3{enter} {enter} ");
-    EXPECT_EQ(line_text(hint, last_scene_clear(hint), 40, 150, 3), "<考え方>");
+    EXPECT_EQ(line_text(hint, last_scene_clear(hint), 40, 150, 3), U("<考え方>"));
 }
 
 TEST(Area18Rectangle, EveryRunStartsAgainAtSixCentimetres) {
@@ -306,7 +310,7 @@ TEST(BasicProblems, HeaderAndBadgeCells) {
     EXPECT_EQ(r.ops[header].colour, 3);
     EXPECT_EQ(r.ops[header].fill, 13);
     EXPECT_EQ(r.ops[header].width, 3);
-    EXPECT_EQ(cell_text(r, 40, 30, 396, 48, 0), "P122基本の問題");
+    EXPECT_EQ(cell_text(r, 40, 30, 396, 48, 0), U("P122基本の問題"));
     const int badge1 = last_box(r, 40, 90, 78, 138);
     ASSERT_GE(badge1, 0);
     EXPECT_EQ(r.ops[badge1].colour, 4);
@@ -330,7 +334,7 @@ TEST(BasicProblems, HeaderAndBadgeCells) {
 
     const Replay other = run("7{enter}2{enter}   ");
     EXPECT_GE(last_box(other, 40, 30, 436, 78), last_scene_clear(other));
-    EXPECT_EQ(cell_text(other, 40, 30, 396, 48, 0), "P122基本の問題");
+    EXPECT_EQ(cell_text(other, 40, 30, 396, 48, 0), U("P122基本の問題"));
     const int badge3 = last_box(other, 45, 90, 83, 134);
     const int badge4 = last_box(other, 45, 270, 83, 314);
     ASSERT_GE(badge3, 0);
@@ -348,27 +352,27 @@ TEST(BasicProblems, PerimeterTableFillsOnePerKeyThenThe2ComesAlone) {
         EXPECT_EQ(cell_text(r, 121 + 90 * i, 330, 90, 50, 5), i <= 3 ? perimeters[i - 1] : "");
     }
     const Replay two = run("7{enter}1{enter}" + spaces(8));
-    EXPECT_EQ(line_text(two, last_scene_clear(two), 40, 400), "(2)");
+    EXPECT_EQ(line_text(two, last_scene_clear(two), 40, 400, -1, 600), "(2)");
     const Replay formula = run("7{enter}1{enter}" + spaces(9));
-    EXPECT_EQ(line_text(formula, last_scene_clear(formula), 40, 400), "(2)y=2(x4)だから");
+    EXPECT_EQ(line_text(formula, last_scene_clear(formula), 40, 400, -1, 600), U("(2)y=2(x4)だから"));
 }
 
 TEST(BasicProblems, BarAsksAgainOnBadEntriesAndItem3GoesBackToTheMenu) {
     const std::string scene = "7{enter}1{enter}" + spaces(11);
     const Replay r = run(scene + "4{enter}0{enter}{enter}");
     // The page stays while the bar asks again.
-    EXPECT_NE(page_text(r).find("yはxの関数である。"), std::string::npos);
+    EXPECT_NE(page_text(r).find(U("yはxの関数である。")), std::string::npos);
     int bars = 0;
     for (int i = last_scene_clear(r); i < static_cast<int>(r.ops.size()); ++i) {
         const auto& op = r.ops[i];
         bars += op.kind == Kind::Text && op.x1 < 40 && op.y1 >= 655 && op.y1 < 690 &&
-                rt::to_utf8(op.text) == "Ｐ";
+                op.text == "Ｐ";
     }
     EXPECT_EQ(bars, 4);
     // Item 3 clears the page and redraws the main menu with its items.
     const Replay back = run(scene + "3{enter}");
-    EXPECT_NE(page_text(back).find("基本の問題"), std::string::npos);
-    EXPECT_EQ(page_text(back).find("yはxの関数である。"), std::string::npos);
+    EXPECT_NE(page_text(back).find(U("基本の問題")), std::string::npos);
+    EXPECT_EQ(page_text(back).find(U("yはxの関数である。")), std::string::npos);
 }
 
 // ---- the whole of topics 5 to 7 in one walk ----------------------------------------
