@@ -13,25 +13,21 @@ constexpr float kFirstBadgeHeight = 48;
 constexpr float kBadgeHeight = 44;
 }  // namespace
 
+// No aims page: the bar comes at once.
 void FunctionsLesson::BASIC_PROBLEMS_MENU() {
-    for (;;) {
-        switch (submenu_choice("P122 基本の問題 ①1,2　②3,4　③終了", 3)) {
-            case 1: BASIC_PROBLEMS_12_SCENE(); break;
-            case 2: BASIC_PROBLEMS_34_SCENE(); break;
-            default: return;  // back to the main menu, which redraws itself
-        }
-    }
+    run_bar("P122 基本の問題 ①1,2　②3,4　③終了",
+            {&FunctionsLesson::BASIC_PROBLEMS_12_SCENE, &FunctionsLesson::BASIC_PROBLEMS_34_SCENE});
 }
 
 // The start of both pages: the cleared page, the pen margins and the header
 // cell naming the page, drawn at width 3.
 void FunctionsLesson::BASIC_PROBLEMS_HEADER() {
-    clear_scene();
+    white_box(0, 0, 1760, 1800);
     XI0 = 40;
     XI1 = XI0 + 81;
     YI1 = 30;
     rt::SET_DRAW_WIDTH(3);
-    framed_cell(40, 30, 396, 48, 3, 13, 0, "P122 基本の問題");
+    table_cell_at(40, 30, 396, 48, "P122 基本の問題", 0, 3, 13);
 }
 
 // Problem 1 (which statement makes y a function of x) and problem 2 (the
@@ -39,17 +35,17 @@ void FunctionsLesson::BASIC_PROBLEMS_HEADER() {
 void FunctionsLesson::BASIC_PROBLEMS_12_SCENE() {
     BASIC_PROBLEMS_HEADER();
     YI1 = 90;
-    framed_cell(XI0, YI1, 38, kFirstBadgeHeight, 4, 3, 13, "1");
-    piece_at(XI0 + 38 + 20, YI1, 3, "ア ");
-    piece_after(0, "1辺x を決めると周の長さy は1つに決まる。");
+    table_cell_at(XI0, YI1, 38, kFirstBadgeHeight, "1", 13, 4, 3);
+    write_at(XI0 + 38 + 20, YI1, 3, "ア ");
+    write_on(0, "1辺x を決めると周の長さy は1つに決まる。");
     WAIT_KEY();
-    piece_at(XI0 + 38 + 20, YI1 + 50, 3, "イ ");
-    piece_after(0, "身長x を決めても体重y は1つに決まらない。");
-    piece_at(XI1, YI1 + 50, 5, "答　ア");
+    write_at(XI0 + 38 + 20, YI1 + 50, 3, "イ ");
+    write_on(0, "身長x を決めても体重y は1つに決まらない。");
+    write_at(XI1, YI1 + 50, 5, "答　ア");
     WAIT_KEY();
 
     YI1 = 250;
-    framed_cell(XI1 - 76, YI1, 38, kBadgeHeight, 4, 3, 13, "2");
+    table_cell_at(XI1 - 76, YI1, 38, kBadgeHeight, "2", 13, 4, 3);
     // The rectangle x cm by 4 cm in an invisible 4 by 3 frame of 60 px squares.
     figure_frame(800, 300, 4, 3, 60);
     figure_point(5, 0, 2);
@@ -60,34 +56,34 @@ void FunctionsLesson::BASIC_PROBLEMS_12_SCENE() {
     figure_quad(5, 6, 7, 8);
     length_mark(5, 8, -1, 5, 20, "xcm");
     length_mark(5, 6, 1, 10, 20, "4cm");
-    figure_label(810, 390, 3, "周の長さycm");
+    label_at(810, 390, 3, "周の長さycm");
     // The table of the perimeter: x row and y row, five columns.
     X_A(11) = XI1;
     Y_A(11) = YI1 + 30;
     Y_A(12) = Y_A(11) + 50;
-    framed_cell(X_A(11), Y_A(11), 90, 50, 0, 15, 0, "x");
+    table_cell_at(X_A(11), Y_A(11), 90, 50, "x", 0, 0, 15);
     for (int i = 1; i <= 5; ++i) {
-        framed_cell(X_A(11) + 90 * i, Y_A(11), 90, 50, 0, 15, 0, number_text(i));
+        table_cell_at(X_A(11) + 90 * i, Y_A(11), 90, 50, number_text(i), 0, 0, 15);
     }
-    framed_cell(X_A(11), Y_A(12), 90, 50, 0, 15, 0, "y");
+    table_cell_at(X_A(11), Y_A(12), 90, 50, "y", 0, 0, 15);
     for (int i = 1; i <= 5; ++i) {
-        framed_cell(X_A(11) + 90 * i, Y_A(12), 90, 50, 0, 15, 0, "");
+        table_cell_at(X_A(11) + 90 * i, Y_A(12), 90, 50, "", 0, 0, 15);
     }
     WAIT_KEY();
     for (int i = 1; i <= 5; ++i) {
-        framed_cell(X_A(11) + 90 * i, Y_A(12), 90, 50, 0, 15, 5, number_text(2 * i + 8));
+        table_cell_at(X_A(11) + 90 * i, Y_A(12), 90, 50, number_text(2 * i + 8), 5, 0, 15);
         WAIT_KEY();
     }
 
-    piece_at(XI0, 400, 3, "(2)");
+    write_at(XI0, 400, 3, "(2)");
     WAIT_KEY();
-    piece_after(0, "y=2(x+4) だから");
+    write_on(0, "y=2(x+4) だから");
     WAIT_KEY();
-    piece_at(XI1, YI1 + 50, 5, "y=2x+8");
+    write_at(XI1, YI1 + 50, 5, "y=2x+8");
     WAIT_KEY();
-    piece_at(XI0, YI1 + 60, 3, "(3)");
-    piece_after(0, "横x を決めると周の長さy は1つに決まるから、");
-    piece_at(XI1, YI1 + 50, 5, "yはxの関数である。");
+    write_at(XI0, YI1 + 60, 3, "(3)");
+    write_on(0, "横x を決めると周の長さy は1つに決まるから、");
+    write_at(XI1, YI1 + 50, 5, "yはxの関数である。");
 }
 
 // Problem 3 (circumference of a circle, y = πx) and problem 4 (time of a
@@ -95,7 +91,7 @@ void FunctionsLesson::BASIC_PROBLEMS_12_SCENE() {
 void FunctionsLesson::BASIC_PROBLEMS_34_SCENE() {
     BASIC_PROBLEMS_HEADER();
     YI1 = 90;
-    framed_cell(XI1 - 76, YI1, 38, kBadgeHeight, 4, 3, 13, "3");
+    table_cell_at(XI1 - 76, YI1, 38, kBadgeHeight, "3", 13, 4, 3);
     rt::SET_DRAW_WIDTH(5);
     // The circle of diameter x cm in an invisible 4 by 4 frame of 60 px squares.
     figure_frame(880, 50, 4, 4, 60);
@@ -107,28 +103,28 @@ void FunctionsLesson::BASIC_PROBLEMS_34_SCENE() {
     rt::CIRCLE(X_A(0), Y_A(0), 2 * SIZE, 0);
     rt::LINE(X_A(1), Y_A(1), X_A(2), Y_A(2), 0);
     length_mark(1, 2, -1, 5, 20, "xcm");
-    figure_label(X_A(3) - 27, Y_A(3), 0, "ycm");
-    piece_at(XI1, YI1, 3, "円の直径をxcm,周の長さをycm とするとき");
+    label_at(X_A(3) - 27, Y_A(3), 0, "ycm");
+    write_at(XI1, YI1, 3, "円の直径をxcm,周の長さをycm とするとき");
     WAIT_KEY();
-    piece_at(XI1, YI1 + 50, 0, "y=x*π で");
-    piece_after(3, "y=πx だから");
-    piece_after(5, "yはxに比例する。");
-    piece_at(XI1, YI1 + 50, 0, "比例定数は、");
+    write_at(XI1, YI1 + 50, 0, "y=x*π で");
+    write_on(3, "y=πx だから");
+    write_on(5, "yはxに比例する。");
+    write_at(XI1, YI1 + 50, 0, "比例定数は、");
     WAIT_KEY();
-    piece_after(5, "π");
-    piece_after(3, "(円周率)");
+    write_on(5, "π");
+    write_on(3, "(円周率)");
     WAIT_KEY();
 
     YI1 = 270;
-    framed_cell(XI1 - 76, YI1, 38, kBadgeHeight, 4, 3, 13, "4");
-    piece_at(XI1 - 76 + 38 + 30, YI1, 3, "時間=ﾀ道のり/速さﾀ ");
+    table_cell_at(XI1 - 76, YI1, 38, kBadgeHeight, "4", 13, 4, 3);
+    write_at(XI1 - 76 + 38 + 30, YI1, 3, "時間=ﾀ道のり/速さﾀ ");
     WAIT_KEY();
-    piece_at(XI1, YI1 + 90, 3, "y=ﾀ1200/xﾀ だから");
-    piece_after(5, "yはxに反比例する。");
-    piece_at(XI1, YI1 + 70, 0, "比例定数は、");
+    write_at(XI1, YI1 + 90, 3, "y=ﾀ1200/xﾀ だから");
+    write_on(5, "yはxに反比例する。");
+    write_at(XI1, YI1 + 70, 0, "比例定数は、");
     WAIT_KEY();
-    piece_after(5, "1200");
-    piece_after(3, "(道のり)");
+    write_on(5, "1200");
+    write_on(3, "(道のり)");
 }
 
 }  // namespace lessons

@@ -151,21 +151,8 @@ protected:
     void BASIC_PROBLEMS_34_SCENE();
     void BASIC_PROBLEMS_HEADER();
 
-    // Scene helpers of topics 5 to 7 (proportion.cpp).
-    // A text piece that starts a line at (x, y): sets the pen and draws `text`
-    // by TEXT_OUT in `colour`, then keeps XI2 = X and YI1 = Y.
-    void piece_at(float x, float y, float colour, const std::string& text);
-    // A text piece that goes on where the last one ended, at (XI2, YI1).
-    void piece_after(float colour, const std::string& text);
-    // A text on a figure: drawn by TEXT_OUT at (x, y); the pen is not moved.
-    void figure_label(float x, float y, float colour, const std::string& text);
-    // The white box from (0,0), 1760 by 1800, that every scene starts with.
-    void clear_scene();
-    // The aims page: "<めあて>" and its two lines from (44, 240).
-    void aims_page(const std::string& line1, const std::string& line2);
-    // One framed cell by TABLE_CELL.
-    void framed_cell(float x, float y, float haba, float tate, float border, float fill,
-                     float colour, const std::string& text);
+    // Scene helpers of topics 5 to 7 (proportion.cpp); the scene pen, the cells
+    // and the bar loop are the shared ones of the main menu.
     // The text of a number without its blank (A_S is left holding it).
     std::string number_text(float value);
     // An invisible figure frame: DRAW_GRID with CCC2 = 15 sets GX0, GY0 only.

@@ -93,6 +93,16 @@ std::string page_text(const Replay& r, int colour = -1) {
     return glyphs(r, last_scene_clear(r), 0, 0, 1440, 900, colour);
 }
 
+// The x of the leftmost glyph drawn after op `from` on the line at y.
+float line_start(const Replay& r, int from, float y, int colour) {
+    float x = 1e9f;
+    for (int i = std::max(from, 0); i < static_cast<int>(r.ops.size()); ++i) {
+        const auto& op = r.ops[i];
+        if (op.kind == Kind::Text && op.colour == colour && op.y1 == y) x = std::min(x, op.x1);
+    }
+    return x;
+}
+
 // True when a sub-menu bar was written after op `from` (its text starts at
 // the left of the bottom line, left of every key-wait box).
 bool bar_shown_after(const Replay& r, int from) {
@@ -153,6 +163,17 @@ TEST(ProportionTopic, LastItemGoesBackToTheMainMenuAndReentryShowsTheAimsPage) {
     EXPECT_NE(all.find(U("<めあて>"), first + 1), std::string::npos);
     EXPECT_EQ(line_text(r, 0, 76, 305, 0).find(U("1小学校で学んだ比例をみなおそう。")), 0u);
     EXPECT_EQ(line_text(r, 0, 76, 370, 0).find(U("2比例の関係を式に表そう。")), 0u);
+    EXPECT_EQ(line_start(r, 0, 240, 3), 44);
+    EXPECT_EQ(line_start(r, 0, 305, 0), 76);
+    EXPECT_EQ(line_start(r, 0, 370, 0), 76);
+}
+
+TEST(InverseTopic, AimsPageLines) {
+    const Replay r = run("6{enter}");
+    EXPECT_EQ(line_text(r, 0, 76, 305, 0), U("1小学校で学んだ反比例をみなおそう。"));
+    EXPECT_EQ(line_text(r, 0, 76, 370, 0), U("2反比例の関係を式に表そう。"));
+    EXPECT_EQ(line_start(r, 0, 305, 0), 76);
+    EXPECT_EQ(line_start(r, 0, 370, 0), 76);
 }
 
 TEST(ProportionDefinition, TableFillsOneYCellPerKey) {
