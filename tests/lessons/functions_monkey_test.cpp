@@ -12,11 +12,11 @@
 namespace {
 
 // Keys in the script syntax. Half the time a choice as a learner types it
-// (one digit and Enter, mostly items of topics 1 to 4), so that the run gets
-// into the scenes; otherwise a few keys of any kind: digits, Enter, the
+// (one digit and Enter, items of every topic and its bar), so that the run
+// gets into the scenes; otherwise a few keys of any kind: digits, Enter, the
 // editing keys, "-", ".", "/", arrows, letters and blanks.
 std::vector<std::string> random_keys(unsigned seed, int count) {
-    static const std::string kChoices = "11122233344412345679008";
+    static const std::string kChoices = "11122233344455566677712345679008";
     static const std::vector<std::string> kAny = {
         "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "{enter}", "{enter}",
         "{bs}", "{del}", "-", ".", "/", "{left}", "{right}", "{left}", "{right}",

@@ -9,33 +9,15 @@
 
 #include "framework/platform/session.hpp"
 #include "framework/platform/text.hpp"
-#include "framework/shell/program.hpp"
-#include "lessons/functions/functions_lesson.hpp"
+#include "functions_replay.hpp"
 
 namespace {
 
 using Kind = rt::DrawOp::Kind;
 
-struct Replay {
-    rt::RunResult result;
-    std::vector<rt::DrawOp> ops;
-    int keys_taken = 0;
-};
+using functions_replay::Replay;
 
-Replay run(const std::string& keys) {
-    rt::SessionOptions options;
-    options.headless = true;
-    options.rasterise = false;
-    options.record = true;
-    options.keys = keys;
-    options.op_limit_without_key = 2'000'000;
-    Replay r;
-    r.result = shell::run_lesson(options, [] { return std::make_unique<lessons::FunctionsLesson>(); });
-    r.ops = rt::recorded_ops();
-    r.keys_taken = static_cast<int>(
-        std::count_if(r.ops.begin(), r.ops.end(), [](const rt::DrawOp& op) { return op.kind == Kind::Key; }));
-    return r;
-}
+Replay run(const std::string& keys) { return functions_replay::replay_program(keys); }
 
 // A text of the program (CP932) in the UTF-8 the glyph readers return.
 std::string U(const char* cp932) { return rt::to_utf8(cp932); }
@@ -410,7 +392,7 @@ TEST(TopicScenes, WalkThroughEveryItemAndQuit) {
     const Replay r = run(script + "9");
     EXPECT_EQ(r.result.outcome, rt::Outcome::Ended);
     // Quitting from the main menu leaves the extra key untaken.
-    EXPECT_EQ(r.keys_taken, static_cast<int>(codes.size()) - 1);
+    EXPECT_EQ(r.keys().size(), codes.size() - 1);
 }
 
 }  // namespace
