@@ -1,0 +1,77 @@
+// Start-up, the reseeding of the random numbers and the error screen.
+#include <iostream>
+
+#include "framework/platform/numbers.hpp"
+#include "framework/platform/screen.hpp"
+#include "framework/platform/session.hpp"
+#include "framework/platform/text.hpp"
+#include "program.hpp"
+#include "shell.hpp"
+
+// Every literal must reach the screen as CP932 bytes.
+static_assert(sizeof("あ") == 3, "string literals must be compiled to CP932 (-fexec-charset=CP932)");
+
+namespace shell {
+
+void Shell::START_SETTINGS() {
+    // The error trap is armed by the caller (run_lesson) before this runs.
+    rt::SET_MAP_MODE(1);
+    rt::MAXIMIZE_WINDOW();
+    rt::SET_FONT_NAME("ｺﾞｼｯｸ");
+    rt::SET_FONT_SIZE(16);
+    rt::SET_DRAW_WIDTH(3);
+    RESEED_FROM_CLOCK();
+    CCC1 = 4;
+    KAIX = 1056;
+    KAIY = 648;
+    TITLE_S = program_title();
+    // The arrays exist from the start, every element 0 or empty.
+    MAIN_MENU_ENTRY();
+}
+
+void Shell::RESEED_FROM_CLOCK() {
+    // Hours + minutes + seconds of the clock: a seed from 0 to 141. A seed
+    // given to the session (for repeatable drills) takes its place.
+    if (const auto seed = rt::seed_override()) {
+        A = static_cast<float>(*seed);
+    } else {
+        const std::string now = rt::TIME_S();
+        A = rt::VAL(rt::LEFT(now, 2)) + rt::VAL(rt::MID(now, 4, 2)) + rt::VAL(rt::RIGHT(now, 2));
+    }
+    rt::RANDOMIZE(rt::CINT(A));
+}
+
+void Shell::ERROR_HANDLER(const rt::RuntimeError& error) {
+    rt::CLS();
+    A = static_cast<float>(error.line());
+    A_S = rt::STR(A);
+    B = static_cast<float>(error.code());
+    B_S = rt::STR(B);
+    // Drawn in whatever font is current when the error happened.
+    rt::SYMBOL(288, 432, A_S + "," + B_S + "エラーが発生しました。マウスで×をクリックして下さい。", 1, 1, 13);
+    rt::HOLD_FOREVER();
+}
+
+rt::RunResult run_lesson(const rt::SessionOptions& options, const LessonFactory& make) {
+    std::unique_ptr<Shell> lesson = make();
+    return rt::run_session(
+        options, [&] { lesson->START_SETTINGS(); },
+        [&](const rt::RuntimeError& error) { lesson->ERROR_HANDLER(error); });
+}
+
+int lesson_main(int argc, char** argv, const LessonFactory& make) {
+    rt::SessionOptions options;
+    if (auto error = rt::parse_options(argc, argv, options)) {
+        std::cerr << argv[0] << ": " << *error << "\n"
+                  << "usage: " << argv[0] << " [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n";
+        return 2;
+    }
+    try {
+        return run_lesson(options, make).exit_status;
+    } catch (const std::runtime_error& failure) {
+        std::cerr << argv[0] << ": " << failure.what() << "\n";
+        return 1;
+    }
+}
+
+}  // namespace shell

@@ -1,0 +1,46 @@
+// snapshot: runs a lesson headless with a key script and writes what is on
+// the screen as a PNG and every drawing operation as a log.
+//
+//   snapshot <lesson> --keys "3{enter}1{enter}  " --png out.png --log out.jsonl --seed N
+//
+// Exits 0 when the script ran out, 3 when the error screen is showing, 4 when
+// the program drew for ever without taking a key, 2 for a bad command line.
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <memory>
+
+#include "framework/shell/program.hpp"
+#include "tests/support/demo_lesson.hpp"
+#ifdef HAVE_LESSON_functions
+#include "lessons/functions/functions_lesson.hpp"
+#endif
+
+int main(int argc, char** argv) {
+    std::map<std::string, shell::LessonFactory> lessons;
+    lessons["demo"] = [] { return std::make_unique<demo::DemoLesson>(); };
+#ifdef HAVE_LESSON_functions
+    lessons["functions"] = [] { return std::make_unique<lessons::FunctionsLesson>(); };
+    lessons["lesson_functions"] = lessons["functions"];
+#endif
+    if (argc < 2 || !lessons.contains(argv[1])) {
+        std::cerr << "usage: snapshot <lesson> [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n"
+                  << "lessons:";
+        for (const auto& [name, make] : lessons) std::cerr << " " << name;
+        std::cerr << "\n";
+        return 2;
+    }
+    rt::SessionOptions options;
+    if (auto error = rt::parse_options(argc - 1, argv + 1, options)) {
+        std::cerr << "snapshot: " << *error << "\n";
+        return 2;
+    }
+    options.headless = true;
+    options.op_limit_without_key = 5'000'000;
+    try {
+        return shell::run_lesson(options, lessons[argv[1]]).exit_status;
+    } catch (const std::runtime_error& failure) {
+        std::cerr << "snapshot: " << failure.what() << "\n";
+        return 1;
+    }
+}
