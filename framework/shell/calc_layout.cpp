@@ -1,5 +1,6 @@
 // Two layouts of the library: a left curly brace of a given height, and a
 // two-row column calculation with its operator and rule.
+#include <string>
 #include <vector>
 
 #include "framework/platform/numbers.hpp"
@@ -55,7 +56,7 @@ void Shell::COLUMN_CALC_LAYOUT() {
     Y = Y1 + TAKASA + 6;
     TEXT_OUT();
     Y = Y1 + TAKASA + 6;
-    AA_S = ")";
+    AA_S = std::string(")");
     TEXT_OUT();
 
     // Second operand.

@@ -118,7 +118,7 @@ void Shell::REDUCE_FRACTION() {
         }
     }
 
-    FDS1_S = (YAK1 == 1) ? "+" : "";
+    FDS1_S = std::string(YAK1 == 1 ? "+" : "");
 
     if (YAK == 3) {
         A3_S = A2_S;

@@ -1,10 +1,11 @@
 // Fraction reduction with its class, sign and answer texts; the gcd and lcm;
 // the sum of two fractions with the texts of every step.
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
 
-#include <gtest/gtest.h>
-
+#include "support/cp932_text.hpp"
 #include "support/headless_shell.hpp"
 
 namespace {
@@ -15,22 +16,28 @@ using test_support::same_text;
 constexpr float kUntouched = -77;  // marks a value that a call must leave alone
 
 struct Reduction {
-    float ds, db;       // on entry
-    float yak, yak1;    // class and sign
+    float ds, db;     // on entry
+    float yak, yak1;  // class and sign
     float ds_after, db_after;
-    float gcd, lcm;     // kUntouched when the gcd step does not run
+    float gcd, lcm;  // kUntouched when the gcd step does not run
 };
 
 TEST(ReduceFraction, ClassSignAndResult) {
     const Reduction cases[] = {
-        {6, 8, 2, 1, 3, 4, 2, 24},       {-6, 8, 2, -1, -3, 4, 2, 24},
-        {6, -8, 2, -1, -3, 4, 2, 24},    {-6, -8, 2, 1, 3, 4, 2, 24},
-        {3, 4, 3, 1, 3, 4, 1, 12},       {-3, 4, 2, -1, -3, 4, 1, 12},
-        {12, 18, 2, 1, 2, 3, 6, 36},     {4, 2, 1, 1, 2, 1, 2, 4},
-        {-4, 2, 1, -1, -2, 1, 2, 4},     {0, 5, 1, 1, 0, 1, 5, 0},
+        {6, 8, 2, 1, 3, 4, 2, 24},
+        {-6, 8, 2, -1, -3, 4, 2, 24},
+        {6, -8, 2, -1, -3, 4, 2, 24},
+        {-6, -8, 2, 1, 3, 4, 2, 24},
+        {3, 4, 3, 1, 3, 4, 1, 12},
+        {-3, 4, 2, -1, -3, 4, 1, 12},
+        {12, 18, 2, 1, 2, 3, 6, 36},
+        {4, 2, 1, 1, 2, 1, 2, 4},
+        {-4, 2, 1, -1, -2, 1, 2, 4},
+        {0, 5, 1, 1, 0, 1, 5, 0},
         {3, 1, 1, 1, 3, 1, kUntouched, kUntouched},
         {-3, 1, 1, -1, -3, 1, kUntouched, kUntouched},
-        {6, -1, 1, -1, -6, 1, 1, 6},     {3, 0, 0, 1, 3, 0, kUntouched, kUntouched},
+        {6, -1, 1, -1, -6, 1, 1, 6},
+        {3, 0, 0, 1, 3, 0, kUntouched, kUntouched},
         {1.5f, 2, 2, 1, 3, 4, 0.5f, 6},
     };
     for (const Reduction& c : cases) {
@@ -73,8 +80,7 @@ TEST(ReduceFraction, AnswerTexts) {
         {-3, 1, "ﾀ-3/1ﾀ", "-3", "-3", "ﾀ-3/1ﾀ=-3", "ﾀ-3/1ﾀ=-3", "-3", "-3"},
         {6, -1, "ﾀ6/-1ﾀ", "-6", "-6", "ﾀ6/-1ﾀ=-6", "ﾀ6/-1ﾀ=-6", "-6", "-6"},
         {0, -5, "ﾀ0/-5ﾀ", "0", "+0", "ﾀ0/-5ﾀ=0", "+ﾀ0/-5ﾀ=+0", "0", "+0"},
-        {1.5f, 2, "ﾀ1.5/2ﾀ", "ﾀ3/4ﾀ", "+ﾀ3/4ﾀ", "ﾀ1.5/2ﾀ=ﾀ3/4ﾀ", "+ﾀ1.5/2ﾀ=+ﾀ3/4ﾀ", "3/4",
-         "+3/4"},
+        {1.5f, 2, "ﾀ1.5/2ﾀ", "ﾀ3/4ﾀ", "+ﾀ3/4ﾀ", "ﾀ1.5/2ﾀ=ﾀ3/4ﾀ", "+ﾀ1.5/2ﾀ=+ﾀ3/4ﾀ", "3/4", "+3/4"},
     };
     for (const ReductionTexts& c : cases) {
         SCOPED_TRACE(testing::Message() << c.ds << "/" << c.db);
@@ -181,8 +187,8 @@ TEST(AddFractions, CommonDenominatorAndStepTexts) {
         {0, -5, 1, 3, 15, 0, 5, 5, "-ﾀ0/15ﾀ", "+ﾀ5/15ﾀ", "ﾀ0+5/15ﾀ", "ﾀ5/15ﾀ", "-ﾀ0/15ﾀ+ﾀ5/15ﾀ"},
     };
     for (const Sum& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.dsm1 << "/" << c.dbm1 << " + " << c.dsm2 << "/"
-                                        << c.dbm2);
+        SCOPED_TRACE(testing::Message()
+                     << c.dsm1 << "/" << c.dbm1 << " + " << c.dsm2 << "/" << c.dbm2);
         HeadlessShell s;
         s.DSM1 = c.dsm1;
         s.DBM1 = c.dbm1;
@@ -195,7 +201,9 @@ TEST(AddFractions, CommonDenominatorAndStepTexts) {
         EXPECT_EQ(s.DS4, c.ds4);
         EXPECT_GT(s.DBM1, 0);
         EXPECT_GT(s.DBM2, 0);
-        if (s.DSM1 == 0) EXPECT_FALSE(std::signbit(s.DSM1)) << "a zero numerator stays +0";
+        if (s.DSM1 == 0) {
+            EXPECT_FALSE(std::signbit(s.DSM1)) << "a zero numerator stays +0";
+        }
         EXPECT_TRUE(same_text(s.A1_S, c.a1));
         EXPECT_TRUE(same_text(s.A21_S, c.a21));
         EXPECT_TRUE(same_text(s.A3_S, c.a3));
@@ -246,9 +254,9 @@ TEST(AddFractions, ZeroDenominatorGivesEmptyResults) {
         s.ADD_FRACTIONS();
         EXPECT_EQ(s.DB, 0);
         EXPECT_EQ(s.DS4, 0);
-        for (const std::string* t : {&s.DB_S, &s.DS1_S, &s.DS2_S, &s.DS4_S, &s.A1_S, &s.A11_S,
-                                     &s.A2_S, &s.A21_S, &s.A3_S, &s.A4_S, &s.A41_S, &s.A5_S,
-                                     &s.B3_S, &s.B4_S}) {
+        for (const std::string* t :
+             {&s.DB_S, &s.DS1_S, &s.DS2_S, &s.DS4_S, &s.A1_S, &s.A11_S, &s.A2_S, &s.A21_S, &s.A3_S,
+              &s.A4_S, &s.A41_S, &s.A5_S, &s.B3_S, &s.B4_S}) {
             EXPECT_EQ(*t, "") << rt::to_utf8(*t);
         }
     }

@@ -1,8 +1,9 @@
 // Root simplification, prime factors and divisor pairs.
-#include <string>
-
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "support/cp932_text.hpp"
 #include "support/headless_shell.hpp"
 
 namespace {

@@ -1,9 +1,10 @@
 // The working-text routines (markup, parentheses, signs) and the table texts
 // with the key classification.
-#include <string>
-
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "support/cp932_text.hpp"
 #include "support/headless_shell.hpp"
 
 namespace {
@@ -24,9 +25,9 @@ TEST(SignStrings, LeadingSignRules) {
         const char *negated, *no_plus, *no_sign;
     };
     const Case cases[] = {
-        {"", "", "", ""},           {"-2", "+2", "-2", "2"},    {"+2", "-2", "2", "2"},
-        {"2", "-2", "2", "2"},      {"+", "-", "", ""},         {"-", "+", "-", ""},
-        {" 2", "- 2", " 2", " 2"},  {"--3", "+-3", "--3", "-3"}, {"2+3", "-2+3", "2+3", "2+3"},
+        {"", "", "", ""},          {"-2", "+2", "-2", "2"},     {"+2", "-2", "2", "2"},
+        {"2", "-2", "2", "2"},     {"+", "-", "", ""},          {"-", "+", "-", ""},
+        {" 2", "- 2", " 2", " 2"}, {"--3", "+-3", "--3", "-3"}, {"2+3", "-2+3", "2+3", "2+3"},
         {"あ", "-あ", "あ", "あ"},
     };
     for (const Case& c : cases) {
