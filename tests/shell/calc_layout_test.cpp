@@ -13,10 +13,11 @@
 namespace {
 
 using test_support::HeadlessShell;
+using Kind = rt::DrawOp::Kind;
 
-// Runs `body` headless without a canvas and returns what it drew; a run-time
-// error fails the test.
-std::vector<rt::DrawOp> drawn_by(const std::function<void()>& body) {
+// What `body` drew in the visible area (measuring draws below it), run
+// headless without a canvas at draw width 2; a run-time error fails the test.
+std::vector<rt::DrawOp> drawn_by(const std::function<void()>& body, int* width_after = nullptr) {
     rt::SessionOptions options;
     options.headless = true;
     options.record = true;
@@ -25,174 +26,128 @@ std::vector<rt::DrawOp> drawn_by(const std::function<void()>& body) {
     rt::run_session(
         options,
         [&] {
+            rt::SET_DRAW_WIDTH(2);
             rt::clear_recorded_ops();
             body();
-            ops = rt::recorded_ops();
+            if (width_after) *width_after = rt::GET_DRAW_WIDTH();
+            for (const rt::DrawOp& op : rt::recorded_ops()) {
+                const float y = op.points.empty() ? op.y1 : op.points.front().y;
+                if (y < rt::kScreenHeight) ops.push_back(op);
+            }
         },
         [](const rt::RuntimeError& error) { ADD_FAILURE() << error.what(); });
     return ops;
 }
 
-// The operations of one kind drawn in the visible area (measuring draws
-// below it).
-std::vector<rt::DrawOp> of_kind(const std::vector<rt::DrawOp>& ops, rt::DrawOp::Kind kind) {
-    std::vector<rt::DrawOp> found;
-    for (const rt::DrawOp& op : ops) {
-        const float y = op.points.empty() ? op.y1 : op.points.front().y;
-        if (op.kind == kind && y < rt::kScreenHeight) found.push_back(op);
+const rt::DrawOp* find(const std::vector<rt::DrawOp>& ops, Kind kind,
+                       const std::string& text = "") {
+    for (auto it = ops.rbegin(); it != ops.rend(); ++it) {  // the last one drawn
+        if (it->kind == kind && (text.empty() || it->text == text)) return &*it;
     }
-    return found;
+    return nullptr;
 }
 
 TEST(DrawBrace, SevenPointPolylineAtWidthFive) {
     HeadlessShell s;
     int width_after = 0;
-    const auto ops = drawn_by([&] {
-        rt::SET_DRAW_WIDTH(2);
-        s.X = 0;
-        s.Y = 0;
-        s.HABA = 100;
-        s.CCC1 = 4;
-        s.DRAW_BRACE();
-        width_after = rt::GET_DRAW_WIDTH();
-    });
-    const auto lines = of_kind(ops, rt::DrawOp::Kind::Polyline);
-    ASSERT_EQ(lines.size(), 1u);
-    const std::vector<std::pair<float, float>> expected = {
-        {35, 5}, {23, 8}, {23, 40.5f}, {8, 47.5f}, {23, 54.5f}, {23, 87}, {35, 90}};
-    ASSERT_EQ(lines[0].points.size(), expected.size());
+    const auto ops = drawn_by(
+        [&] {
+            s.X = 0;
+            s.Y = 0;
+            s.HABA = 100;
+            s.CCC1 = 4;
+            s.DRAW_BRACE();
+        },
+        &width_after);
+    ASSERT_EQ(ops.size(), 1u);
+    const std::vector<rt::Point> expected = {{35, 5},     {23, 8},  {23, 40.5f}, {8, 47.5f},
+                                             {23, 54.5f}, {23, 87}, {35, 90}};
+    ASSERT_EQ(ops[0].points.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(lines[0].points[i].x, expected[i].first) << "point " << i + 1;
-        EXPECT_EQ(lines[0].points[i].y, expected[i].second) << "point " << i + 1;
+        EXPECT_EQ(ops[0].points[i].x, expected[i].x) << "point " << i + 1;
+        EXPECT_EQ(ops[0].points[i].y, expected[i].y) << "point " << i + 1;
     }
-    EXPECT_EQ(lines[0].colour, 4);
-    EXPECT_EQ(lines[0].fill, rt::kNoFill);
-    EXPECT_EQ(lines[0].width, 5);
+    EXPECT_EQ(ops[0].kind, Kind::Polyline);
+    EXPECT_EQ(ops[0].colour, 4);
+    EXPECT_EQ(ops[0].fill, rt::kNoFill);
+    EXPECT_EQ(ops[0].width, 5);
     EXPECT_EQ(width_after, 2);
-    EXPECT_EQ(s.X, 0);
-    EXPECT_EQ(s.Y, 0);
+    EXPECT_EQ(s.X + s.Y, 0);
 }
 
-TEST(DrawBrace, FollowsItsBox) {
-    HeadlessShell s;
-    const auto ops = drawn_by([&] {
-        s.X = 300;
-        s.Y = 120;
-        s.HABA = 61;
-        s.DRAW_BRACE();
-    });
-    const auto lines = of_kind(ops, rt::DrawOp::Kind::Polyline);
-    ASSERT_EQ(lines.size(), 1u);
-    const auto& p = lines[0].points;
-    ASSERT_EQ(p.size(), 7u);
-    EXPECT_EQ(p[0].x, 335);
-    EXPECT_EQ(p[3].x, 308);
-    EXPECT_EQ(p[3].y, 120 + (61 - 5) / 2.0f);
-    EXPECT_EQ(p[6].y, 120 + 61 - 10);
-}
-
-// Widths of texts as MEASURE_TEXT gives them.
 float measured(const std::string& text) {
     HeadlessShell s;
-    float width = 0;
     drawn_by([&] {
         s.A_S = text;
         s.MEASURE_TEXT();
-        width = s.LLT;
     });
-    return width;
+    return s.LLT;
 }
 
-struct Layout {
-    HeadlessShell shell;
-    std::vector<rt::DrawOp> ops;
-    int width_after = 0;
-};
-
-void lay_out(Layout& run, const std::string& first, const std::string& second,
-             const std::string& op) {
-    HeadlessShell& s = run.shell;
-    run.ops = drawn_by([&] {
-        rt::SET_DRAW_WIDTH(2);
-        s.X = 100;
-        s.Y = 200;
-        s.TAKASA = 50;
-        s.A1_S = first;
-        s.A2_S = second;
-        s.ENZAN_S = op;
-        s.CCC1 = 3;
-        s.CCC2 = 5;
-        s.COLUMN_CALC_LAYOUT();
-        run.width_after = rt::GET_DRAW_WIDTH();
-    });
-}
-
-// The text operation that drew `text`, or nullptr.
-const rt::DrawOp* text_op(const std::vector<rt::DrawOp>& ops, const std::string& text) {
-    for (const rt::DrawOp& op : ops) {
-        if (op.kind == rt::DrawOp::Kind::Text && op.text == text) return &op;
-    }
-    return nullptr;
+// Lays out first over second with the operator at (100, 200), rows 50 apart.
+std::vector<rt::DrawOp> lay_out(HeadlessShell& s, const std::string& first,
+                                const std::string& second, const std::string& op,
+                                int* width_after) {
+    return drawn_by(
+        [&] {
+            s.X = 100;
+            s.Y = 200;
+            s.TAKASA = 50;
+            s.A1_S = first;
+            s.A2_S = second;
+            s.ENZAN_S = op;
+            s.CCC1 = 3;
+            s.CCC2 = 5;
+            s.COLUMN_CALC_LAYOUT();
+        },
+        width_after);
 }
 
 TEST(ColumnCalcLayout, RowsOperatorAndRule) {
-    const float wide = measured("12345");
-    const float narrow = measured("67");
-    const float operator_width = measured("+");
+    const float wide = measured("12345"), narrow = measured("67"), plus = measured("+");
     ASSERT_GT(wide, narrow);
-    Layout run;
-    lay_out(run, "12345", "67", "+");
-    const HeadlessShell& s = run.shell;
+    HeadlessShell s;
+    int width_after = 0;
+    const auto ops = lay_out(s, "12345", "67", "+", &width_after);
 
-    // The rule is the last line drawn (the operator may be drawn with lines).
-    const auto lines = of_kind(run.ops, rt::DrawOp::Kind::Line);
-    ASSERT_FALSE(lines.empty());
-    const rt::DrawOp& rule = lines.back();
-    EXPECT_EQ(rule.x1, 127);
-    EXPECT_EQ(rule.y1, 300);
-    EXPECT_EQ(rule.x2, 157 + wide);
-    EXPECT_EQ(rule.y2, 300);
-    EXPECT_EQ(rule.colour, 5);
-    EXPECT_EQ(rule.width, 3);
-    EXPECT_EQ(run.width_after, 2);
-
-    EXPECT_EQ(s.XI2, rule.x2) << "writing goes on at the right end of the rule";
+    const rt::DrawOp* rule = find(ops, Kind::Line);  // the operator may be drawn with lines
+    ASSERT_NE(rule, nullptr);
+    EXPECT_EQ(rule->x1, 127);
+    EXPECT_EQ(rule->x2, 157 + wide);
+    EXPECT_EQ(rule->y1, 300);
+    EXPECT_EQ(rule->y2, 300);
+    EXPECT_EQ(rule->colour, 5);
+    EXPECT_EQ(rule->width, 3);
+    EXPECT_EQ(width_after, 2);
+    EXPECT_EQ(s.XI2, rule->x2) << "writing goes on at the right end of the rule";
     EXPECT_EQ(s.YI1, 250);
     EXPECT_EQ(s.XI3, 154);
-    EXPECT_EQ(s.AA_S, "");
 
-    const auto texts = of_kind(run.ops, rt::DrawOp::Kind::Text);
-    ASSERT_EQ(texts.size(), 8u);  // 5 + ")" + 2
-    EXPECT_EQ(texts.front().x1, 154);
-    EXPECT_EQ(texts.front().y1, 200);
-    EXPECT_EQ(texts.front().colour, 3);
-    const rt::DrawOp* paren = text_op(texts, ")");
-    ASSERT_NE(paren, nullptr);
-    EXPECT_EQ(paren->x1, 100 + operator_width) << "\")\" where the operator ended";
+    const rt::DrawOp* first = find(ops, Kind::Text, "1");
+    const rt::DrawOp* paren = find(ops, Kind::Text, ")");
+    const rt::DrawOp* second = find(ops, Kind::Text, "6");
+    ASSERT_TRUE(first && paren && second);
+    EXPECT_EQ(first->x1, 154);
+    EXPECT_EQ(first->y1, 200);
+    EXPECT_EQ(first->colour, 3);
+    EXPECT_EQ(paren->x1, 100 + plus) << "\")\" where the operator ended";
     EXPECT_EQ(paren->y1, 256) << "6 pixels lower than the second row";
-    const rt::DrawOp* second_row = text_op(texts, "6");
-    ASSERT_NE(second_row, nullptr);
-    EXPECT_EQ(second_row->x1, 154);
-    EXPECT_EQ(second_row->y1, 250);
+    EXPECT_EQ(second->x1, 154);
+    EXPECT_EQ(second->y1, 250);
     EXPECT_EQ(s.X, 154 + narrow) << "the pen is left after the second row";
 }
 
 TEST(ColumnCalcLayout, WiderSecondRowSetsTheRule) {
-    const float first = measured("1");
     const float second = measured("2345678");
-    ASSERT_GT(second, first);
-    Layout run;
-    lay_out(run, "1", "2345678", "");
-    const auto lines = of_kind(run.ops, rt::DrawOp::Kind::Line);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].x2, 157 + second);
-    EXPECT_EQ(run.shell.LT, second);
-
-    // With no operator, ")" stands at the left end of the layout.
-    const rt::DrawOp* paren = text_op(run.ops, ")");
+    ASSERT_GT(second, measured("1"));
+    HeadlessShell s;
+    const auto ops = lay_out(s, "1", "2345678", "", nullptr);
+    const rt::DrawOp* rule = find(ops, Kind::Line);
+    ASSERT_NE(rule, nullptr);
+    EXPECT_EQ(rule->x2, 157 + second);
+    const rt::DrawOp* paren = find(ops, Kind::Text, ")");
     ASSERT_NE(paren, nullptr);
-    EXPECT_EQ(paren->x1, 100);
-    EXPECT_EQ(paren->y1, 256);
+    EXPECT_EQ(paren->x1, 100) << "with no operator \")\" stands at the left end";
 }
 
 }  // namespace
