@@ -237,6 +237,7 @@ struct Values {
     float TBSI1 = 0;  // scratch value shared between routines
     float TBSIYAKX = 0;  // scratch value shared between routines
     float TBSIYAKY = 0;  // scratch value shared between routines
+    float TENMETSU = 0;  // number entry: empty key polls counted for the cursor's blink
     float TII = 0;  // scratch value shared between routines
     std::string TITLE_S;  // the program's title, shown in its main menu's header
     float TJ = 0;  // scratch value shared between routines

@@ -2,9 +2,11 @@
 // proportion and inverse proportion.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "framework/figures/figures.hpp"
+#include "framework/platform/screen.hpp"
 
 namespace lessons {
 
@@ -18,6 +20,11 @@ public:
     // number and returns the chosen item 1..items, asking again for anything
     // else. Sets SENTAKU, AINP (= 10) and CCC1 as the bar always does.
     int submenu_choice(const std::string& bar_text, int items);
+
+    // A topic's bar loop: offers `bar_text`, runs scene k for item k and comes
+    // back to the bar; the item after the last scene returns (to the main menu).
+    using Scene = void (FunctionsLesson::*)();
+    void run_bar(const std::string& bar_text, std::initializer_list<Scene> scenes);
 
     // ---- topics 1 to 4: pool, domains, two quantities, shredder -----------------
     void POOL_MENU();
@@ -35,13 +42,93 @@ protected:
     void MAIN_MENU_ENTRY() override { FUNCTIONS_MAIN_MENU(); }
 
     // ---- values of topics 1 to 4 (their scenes' own names) --------------------------
-    // (added by the topics' files)
+    float IJ = 0;  // pool: frame of a filling animation, 1 to 120
+    float IK = 0;  // pool: the hour shown while the depth table fills, 0 to 6
+    float X11 = 0;  // domain: x of the answer cell, kept to draw it again
+    float Y11 = 0;  // domain: y of the answer cell
+    std::string GX1_S;  // number line: label of the (left) end point
+    std::string GX2_S;  // ray: ">" points right; interval: label of the right end point
+    std::string GX3_S;  // ray: "=" fills the end point
+    std::string GX11_S;  // interval: "=" fills the left end point
+    std::string GX21_S;  // interval: "=" fills the right end point
+
+    // Scene pen of topics 1 to 4: a text piece at (x, y) that becomes the
+    // current line (XI2, YI1 follow it); a piece that goes on at (XI2, YI1);
+    // a label of a figure that leaves the current line alone.
+    void write_at(float x, float y, float colour, const std::string& text);
+    void write_on(float colour, const std::string& text);
+    void label_at(float x, float y, float colour, const std::string& text);
+    // A white box erasing w by h pixels from (x, y).
+    void white_box(float x, float y, float w, float h);
+    // The aims page: "<めあて>" at (44, 240), the aim 65 px lower and
+    // `indent` px further right.
+    void aim_page(float indent, const std::string& aim);
+    // One framed table cell with its top left at (x, y).
+    void table_cell_at(float x, float y, float width, float height, const std::string& text,
+                       float text_colour, float border, float fill);
+    // A filled polygon given by its first point and the steps to the next.
+    void polygon_by_steps(float x, float y, std::initializer_list<rt::Point> steps, int border,
+                          int fill);
+    // A counted loop: the counter starts at `from`, the body runs once before
+    // the first end test, and the end is taken once at the start.
+    template <class Body>
+    static void count_loop(float& counter, float from, float to, Body body) {
+        const float end = to;
+        counter = from;
+        do {
+            body();
+            counter = counter + 1;
+        } while (counter <= end);
+    }
 
     // ---- values of topics 5 to 7 --------------------------------------------------------
     // (added by the topics' files)
 
     // ---- scenes of topics 1 to 4 ----------------------------------------------------------
-    // (declared by the topics' files)
+    // pool
+    void POOL_AIM_AND_GEOMETRY();
+    void POOL_Q115_SCENE();
+    void POOL_Q116_SCENE();
+    void POOL_DRAW_FAUCET();
+    void POOL_DRAW_DEPTH_SCALE();
+    void POOL_DRAW_WATER_JET();
+    void POOL_DRAW_TIME_LABEL();
+    void POOL_FILL_ANIMATION();
+    void POOL_FILL_ANIMATION_TIMED();
+    void pool_walls();
+    void pool_empty_interior();
+    void pool_water(float height);
+    void depth_table_cell(float x, float y, float text_colour, const std::string& text);
+    // domains
+    void DOMAIN_AIM();
+    void DOMAIN_REVIEW_SCENE();
+    void DOMAIN_SCENE();
+    void DOMAIN_ANSWERS_SCENE();
+    void NUMBER_LINE_RAY();
+    void NUMBER_LINE_INTERVAL();
+    void NUMBER_LINE_SLIDER_DRAW();
+    void NUMBER_LINE_SLIDER_KEYS();
+    void number_line_label(const std::string& text, float mark_x);
+    void number_line_end_point(float x, bool included);
+    void ray_beside(float gap, const std::string& end, const std::string& direction,
+                    const std::string& included);
+    void interval_beside(const std::string& left, const std::string& left_included,
+                         const std::string& right, const std::string& right_included);
+    void domain_answer_cell(const std::string& text);
+    // two quantities
+    void RELATION_AIM();
+    void RELATION_EXAMPLE2_SCENE();
+    void RELATION_ANSWERS34_SCENE();
+    void RELATION_ANSWER5_SCENE();
+    void relation_figure(float ggx, float ggy, float yoko, float tate, int first_corner,
+                         std::initializer_list<rt::Point> grid_corners);
+    void relation_side_arc(int from_corner, int to_corner, float side);
+    void relation_table_row(float y);
+    // shredder
+    void SHREDDER_AIM();
+    void SHREDDER_SCENE();
+    void shredder_column(float x, float width, std::initializer_list<const char*> texts,
+                         float text_colour, float fill);
 
     // ---- scenes of topics 5 to 7 -----------------------------------------------------------
     // (declared by the topics' files)

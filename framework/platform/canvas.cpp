@@ -1,0 +1,446 @@
+// The raster canvas: every drawing operation rasterised by cairo into one
+// 1440 x 900 ARGB32 image, text through fontconfig-chosen faces.
+//
+// Pixel model: a coordinate names the centre of a pixel, so a box from
+// (x1, y1) to (x2, y2) covers the pixels x1..x2 and y1..y2 inclusive, and a
+// line of odd width along a pixel row or column is sharp. Text is placed by
+// the top-left corner of its first cell.
+#include "backend.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include <cairo-ft.h>
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+
+#include "text.hpp"
+
+namespace rt::detail {
+namespace {
+
+// The palette: the classic sixteen hues, darkened or lightened where a text
+// colour has to stay legible (4.5:1 or better) on what it is drawn on:
+// plain text 0, formulas 3, answers 5 and headings 7 on white; menu items 13
+// and 15 on the menu panel 10 (a dark chalkboard green); prompt text 9 (a
+// pale blue) on the prompt boxes 4 and 12 (two reds). 13 also fills header
+// cells under black text and stands on the teal 3 in badges.
+const std::array<std::uint32_t, 16>& palette_rgb() {
+    static const std::array<std::uint32_t, 16> rgb = {
+        0x000000,  //  0 black
+        0x0000AA,  //  1 blue
+        0x008A00,  //  2 green
+        0x005A64,  //  3 teal (the classic cyan, dark enough for text)
+        0x900000,  //  4 dark red
+        0x9C009C,  //  5 magenta
+        0xAA5500,  //  6 brown
+        0x505050,  //  7 grey (the classic light grey, dark enough for text)
+        0x808080,  //  8 mid grey
+        0xC8E4FF,  //  9 pale blue
+        0x1E5A32,  // 10 chalkboard green
+        0x80E0FF,  // 11 light cyan
+        0xB82828,  // 12 red
+        0xFFB0F0,  // 13 light magenta
+        0xFFE040,  // 14 yellow
+        0xFFFFFF,  // 15 white
+    };
+    return rgb;
+}
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Rgb {
+    double r, g, b;
+};
+
+Rgb colour_of(int index) {
+    const std::uint32_t v = palette_rgb()[static_cast<std::size_t>(((index % 16) + 16) % 16)];
+    return {((v >> 16) & 0xFF) / 255.0, ((v >> 8) & 0xFF) / 255.0, (v & 0xFF) / 255.0};
+}
+
+// ---- faces -------------------------------------------------------------------
+
+// The faces the platform draws with. The program's font names map onto them.
+enum FaceId { kGothic = 0, kSerif = 1, kEll = 2, kFaceCount = 3 };
+
+// How a face sits in its cells. The em is `across` times the magnified size
+// (size * h) wide and `down` times the cell height (size * v) high; the
+// baseline lies `baseline` cell heights below the top of the cell.
+//
+// The fixed-pitch Gothic faces fill their cells (a one-byte glyph is half an
+// em wide, ascent and descent make one em); their baselines put the foot of
+// the digits at 0.85 of the cell. The proportional faces are drawn narrower,
+// which keeps their letters near their natural proportions at the
+// magnifications the formula typesetter uses. The serif baseline is set so
+// that an italic letter drawn 22 px above the pen at size 8, magnification
+// (10, 7) stands on the foot of the digits drawn at the pen in the Gothic
+// face at size 16, magnification (3, 3); the fraction placement (16 px above,
+// (12, 5) against (4, 2)) then lands within 2 px of it. The script ell at
+// (6, 3) stands on the same foot.
+struct FaceMetrics {
+    double across;
+    double down;
+    double baseline;
+};
+
+struct FaceChoice {
+    const char* family;
+    FaceMetrics metrics;
+};
+
+// The installed families that may stand for a face, best first.
+const std::vector<FaceChoice>& face_choices(FaceId id) {
+    static const std::vector<FaceChoice> choices[kFaceCount] = {
+        {{"IPAGothic", {1.0, 1.0, 0.88}},
+         {"VL Gothic", {1.0, 1.0, 0.84}},
+         {"Noto Sans Mono CJK JP", {1.0, 1.0, 0.86}}},
+        {{"Liberation Serif", {0.6, 1.0, 1.12}}},
+        {{"Liberation Serif", {0.5, 1.0, 0.84}}, {"DejaVu Serif", {0.4, 1.0, 0.84}}},
+    };
+    return choices[id];
+}
+
+// What a face must cover to be used: the Gothic face kana, kanji, full-width
+// forms and half-width katakana; the serif face the italic letters of
+// formulas; the ell face the script ell.
+const std::vector<FcChar32>& needed_chars(FaceId id) {
+    static const std::vector<FcChar32> needed[kFaceCount] = {
+        {0x3042, 0x30A2, 0x6BD4, 0xFF1C, 0xFF11, 0xFF80},
+        {'a', 'x', 'c'},
+        {0x2113},
+    };
+    return needed[id];
+}
+
+// The face for a font name as the program gives it (CP932 bytes).
+FaceId face_for_name(std::string_view cp932_name) {
+    if (cp932_name == "Times New Roman") return kSerif;
+    if (cp932_name == "MT Extra") return kEll;
+    return kGothic;  // "ｺﾞｼｯｸ", "ゴシック" and any other name
+}
+
+bool family_is(FcPattern* pattern, const std::string& family) {
+    FcChar8* value = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &value) == FcResultMatch; ++i) {
+        if (family == reinterpret_cast<const char*>(value)) return true;
+    }
+    return false;
+}
+
+bool covers(FcPattern* pattern, const std::vector<FcChar32>& chars) {
+    FcCharSet* set = nullptr;
+    if (FcPatternGetCharSet(pattern, FC_CHARSET, 0, &set) != FcResultMatch) return false;
+    for (FcChar32 c : chars) {
+        if (!FcCharSetHasChar(set, c)) return false;
+    }
+    return true;
+}
+
+// The best installed match for `family` in the given weight and slant, or
+// nullptr when fontconfig would substitute another family.
+FcPattern* match_family(const std::string& family, bool bold, bool italic) {
+    FcPattern* want = FcPatternCreate();
+    FcPatternAddString(want, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(want, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(want, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, want, FcMatchPattern);
+    FcDefaultSubstitute(want);
+    FcResult result = FcResultNoMatch;
+    FcPattern* found = FcFontMatch(nullptr, want, &result);
+    FcPatternDestroy(want);
+    if (found && !family_is(found, family)) {
+        FcPatternDestroy(found);
+        found = nullptr;
+    }
+    return found;
+}
+
+struct CachedFace {
+    cairo_font_face_t* face = nullptr;
+    FaceMetrics metrics{};
+    bool slant = false;  // an upright face standing for an italic one
+};
+
+// The lean of a slanted upright face: 12 degrees.
+constexpr double kSlant = 0.2126;
+
+// ---- the canvas ----------------------------------------------------------------
+
+class CairoCanvas final : public Canvas {
+public:
+    CairoCanvas() {
+        if (!FcInit()) throw StartupFailure("fontconfig could not be initialised");
+        find_faces();
+        surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kScreenWidth, kScreenHeight);
+        if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS ||
+            cairo_image_surface_get_stride(surface_) != kScreenWidth * 4) {
+            throw StartupFailure("cannot create the drawing surface");
+        }
+        cr_ = cairo_create(surface_);
+        options_ = cairo_font_options_create();
+        cairo_font_options_set_antialias(options_, CAIRO_ANTIALIAS_GRAY);
+        cairo_font_options_set_hint_style(options_, CAIRO_HINT_STYLE_NONE);
+        cairo_font_options_set_hint_metrics(options_, CAIRO_HINT_METRICS_OFF);
+        cairo_font_options_set_subpixel_order(options_, CAIRO_SUBPIXEL_ORDER_DEFAULT);
+        cairo_set_font_options(cr_, options_);
+        clear();
+    }
+
+    ~CairoCanvas() override {
+        for (auto& [key, cached] : faces_) cairo_font_face_destroy(cached.face);
+        for (FcPattern* p : base_) {
+            if (p) FcPatternDestroy(p);
+        }
+        cairo_font_options_destroy(options_);
+        cairo_destroy(cr_);
+        cairo_surface_destroy(surface_);
+    }
+
+    void draw(const DrawOp& op) override {
+        switch (op.kind) {
+            case DrawOp::Kind::Cls: clear(); break;
+            case DrawOp::Kind::Line: line(op); break;
+            case DrawOp::Kind::Box: box(op); break;
+            case DrawOp::Kind::Circle: circle(op); break;
+            case DrawOp::Kind::Polyline: polyline(op); break;
+            case DrawOp::Kind::Text: text(op); break;
+            default: break;
+        }
+    }
+
+    const std::uint32_t* pixels() const override {
+        cairo_surface_flush(surface_);
+        return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface_));
+    }
+
+    std::uint32_t pixel(int x, int y) const override {
+        if (x < 0 || y < 0 || x >= kScreenWidth || y >= kScreenHeight) return 0;
+        return pixels()[static_cast<std::size_t>(y) * kScreenWidth + x];
+    }
+
+    bool write_png(const std::string& path) const override {
+        cairo_surface_flush(surface_);
+        return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    }
+
+private:
+    // The Gothic face must exist and cover kana, kanji, full-width forms and
+    // half-width katakana; the serif and ell faces fall back to it.
+    void find_faces() {
+        for (FaceId id : {kGothic, kSerif, kEll}) {
+            for (const FaceChoice& choice : face_choices(id)) {
+                FcPattern* p = match_family(choice.family, false, false);
+                if (p && covers(p, needed_chars(id))) {
+                    base_[id] = p;
+                    choice_[id] = &choice;
+                    break;
+                }
+                if (p) FcPatternDestroy(p);
+            }
+            if (id == kGothic && !base_[id]) {
+                throw StartupFailure(
+                    "no Japanese Gothic font with kana and full-width forms was found "
+                    "(IPAGothic, VL Gothic or Noto Sans Mono CJK JP); install the Debian "
+                    "package fonts-ipafont-gothic");
+            }
+        }
+    }
+
+    // The cairo face for (face, bold, italic), made once. A weight or slant
+    // the family lacks is synthesised from its regular face.
+    const CachedFace& face(FaceId id, bool bold, bool italic) {
+        FaceId use = base_[id] ? id : kGothic;
+        const auto key = std::make_tuple(static_cast<int>(use), bold, italic);
+        auto it = faces_.find(key);
+        if (it != faces_.end()) return it->second;
+
+        FcPattern* chosen = (bold || italic) ? match_family(choice_[use]->family, bold, italic)
+                                             : nullptr;
+        if (chosen && !covers(chosen, needed_chars(use))) {
+            FcPatternDestroy(chosen);
+            chosen = nullptr;
+        }
+        if (!chosen) chosen = FcPatternDuplicate(base_[use]);
+        // The weight and slant of the font file itself: a configuration may
+        // have marked a regular face as bold when it asked for emboldening.
+        int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
+        FcChar8* file = nullptr;
+        int index = 0;
+        FcPatternGetString(chosen, FC_FILE, 0, &file);
+        FcPatternGetInteger(chosen, FC_INDEX, 0, &index);
+        int count = 0;
+        if (FcPattern* real = file ? FcFreeTypeQuery(file, index, nullptr, &count) : nullptr) {
+            FcPatternGetInteger(real, FC_WEIGHT, 0, &weight);
+            FcPatternGetInteger(real, FC_SLANT, 0, &slant);
+            FcPatternDestroy(real);
+        }
+        const bool fake_bold = bold && weight < FC_WEIGHT_DEMIBOLD;
+        const bool fake_italic = italic && slant == FC_SLANT_ROMAN;
+        // Rendering settings are ours, never the user's configuration.
+        for (const char* name : {FC_ANTIALIAS, FC_HINTING, FC_HINT_STYLE, FC_AUTOHINT, FC_RGBA,
+                                 FC_LCD_FILTER, FC_EMBOLDEN, FC_MATRIX, FC_EMBEDDED_BITMAP}) {
+            FcPatternDel(chosen, name);
+        }
+        FcPatternAddBool(chosen, FC_ANTIALIAS, FcTrue);
+        FcPatternAddBool(chosen, FC_HINTING, FcFalse);
+        FcPatternAddInteger(chosen, FC_HINT_STYLE, FC_HINT_NONE);
+        FcPatternAddBool(chosen, FC_AUTOHINT, FcFalse);
+        FcPatternAddInteger(chosen, FC_RGBA, FC_RGBA_NONE);
+        FcPatternAddBool(chosen, FC_EMBEDDED_BITMAP, FcFalse);
+        // cairo shares one face among equal patterns; the emboldening flag
+        // keeps the regular and the emboldened face of one file apart.
+        FcPatternAddBool(chosen, FC_EMBOLDEN, fake_bold ? FcTrue : FcFalse);
+        cairo_font_face_t* cf = cairo_ft_font_face_create_for_pattern(chosen);
+        FcPatternDestroy(chosen);
+        if (fake_bold) cairo_ft_font_face_set_synthesize(cf, CAIRO_FT_SYNTHESIZE_BOLD);
+        CachedFace cached{cf, choice_[use]->metrics, fake_italic};
+        return faces_.emplace(key, cached).first->second;
+    }
+
+    void set_colour(int index) {
+        const Rgb c = colour_of(index);
+        cairo_set_source_rgb(cr_, c.r, c.g, c.b);
+    }
+
+    void set_stroke(int width) {
+        const double w = std::max(1, width);
+        cairo_set_line_width(cr_, w);
+        // Thin strokes end square, like a run of pixels; thick ones round, so
+        // that strokes meeting at an angle join without notches.
+        cairo_set_line_cap(cr_, w <= 2 ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    }
+
+    void clear() {
+        cairo_save(cr_);
+        cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_rgb(cr_, 1, 1, 1);
+        cairo_paint(cr_);
+        cairo_restore(cr_);
+    }
+
+    void line(const DrawOp& op) {
+        set_stroke(op.width);
+        set_colour(op.colour);
+        cairo_move_to(cr_, op.x1 + 0.5, op.y1 + 0.5);
+        cairo_line_to(cr_, op.x2 + 0.5, op.y2 + 0.5);
+        cairo_stroke(cr_);
+    }
+
+    void box(const DrawOp& op) {
+        const double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
+        const double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
+        if (op.fill != kNoFill) {
+            set_colour(op.fill);
+            cairo_rectangle(cr_, left, top, right - left + 1, bottom - top + 1);
+            cairo_fill(cr_);
+        }
+        set_stroke(op.width);
+        cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+        set_colour(op.colour);
+        cairo_rectangle(cr_, left + 0.5, top + 0.5, right - left, bottom - top);
+        cairo_stroke(cr_);
+    }
+
+    void circle(const DrawOp& op) {
+        const double cx = op.x1 + 0.5, cy = op.y1 + 0.5, r = std::fabs(op.r);
+        const bool whole = op.start == op.end;
+        cairo_new_path(cr_);
+        if (whole) {
+            cairo_arc(cr_, cx, cy, r, 0, 2 * kPi);
+            cairo_close_path(cr_);
+        } else {
+            if (op.fill != kNoFill) cairo_move_to(cr_, cx, cy);
+            cairo_arc(cr_, cx, cy, r, op.start * 2 * kPi, op.end * 2 * kPi);
+            if (op.fill != kNoFill) cairo_close_path(cr_);
+        }
+        if (op.fill != kNoFill) {
+            set_colour(op.fill);
+            cairo_fill_preserve(cr_);
+        }
+        set_stroke(op.width);
+        set_colour(op.colour);
+        cairo_stroke(cr_);
+    }
+
+    void polyline(const DrawOp& op) {
+        if (op.points.empty()) return;
+        cairo_new_path(cr_);
+        for (const Point& p : op.points) cairo_line_to(cr_, p.x + 0.5, p.y + 0.5);
+        if (op.fill != kNoFill) {
+            cairo_close_path(cr_);
+            set_colour(op.fill);
+            cairo_fill_preserve(cr_);
+        }
+        set_stroke(op.width);
+        set_colour(op.colour);
+        cairo_stroke(cr_);
+    }
+
+    void text(const DrawOp& op) {
+        const double cell_h = static_cast<double>(op.size) * op.v;
+        const double full_w = static_cast<double>(op.size) * op.h;
+        if (!(cell_h > 0) || !(full_w > 0) || op.text.empty()) return;
+        // Nothing of a text that lies wholly off the canvas is rasterised (the
+        // programs measure text by drawing it far below); the margins allow
+        // for glyphs that reach past their cells.
+        if (op.y1 >= kScreenHeight || op.x1 >= kScreenWidth || op.y1 + 2 * cell_h <= 0) return;
+        double width = 0;
+        for (std::size_t pos = 0; pos < op.text.size();) {
+            const int n = char_bytes(op.text, pos);
+            width += n == 2 ? full_w : full_w / 2;
+            pos += static_cast<std::size_t>(n);
+        }
+        if (op.x1 + width + full_w <= 0) return;
+
+        const FaceId id = face_for_name(op.font);
+        const CachedFace& cf = face(id, op.bold, op.italic);
+        cairo_save(cr_);
+        cairo_set_font_face(cr_, cf.face);
+        cairo_set_font_options(cr_, options_);
+        cairo_matrix_t m;
+        const double em_y = cell_h * cf.metrics.down;
+        cairo_matrix_init(&m, full_w * cf.metrics.across, 0, cf.slant ? -kSlant * em_y : 0, em_y,
+                          0, 0);
+        cairo_set_font_matrix(cr_, &m);
+        set_colour(op.colour);
+        double x = op.x1;
+        const double baseline = op.y1 + cell_h * cf.metrics.baseline;
+        for (std::size_t pos = 0; pos < op.text.size();) {
+            const std::string_view ch = next_char(op.text, pos);
+            const double cell_w = ch.size() == 2 ? full_w : full_w / 2;
+            // The ell face stands for a symbol font whose "l" is the script ell.
+            std::string utf8 = (id == kEll && ch == "l") ? std::string("\xE2\x84\x93", 3)
+                                                        : to_utf8(ch);
+            if (ch != " " && !utf8.empty()) {
+                // Each glyph starts at the left edge of its own cell.
+                cairo_move_to(cr_, x, baseline);
+                cairo_show_text(cr_, utf8.c_str());
+                cairo_new_path(cr_);
+            }
+            x += cell_w;
+        }
+        cairo_restore(cr_);
+    }
+
+    cairo_surface_t* surface_ = nullptr;
+    cairo_t* cr_ = nullptr;
+    cairo_font_options_t* options_ = nullptr;
+    // The regular face found for each face, and the family it belongs to;
+    // a face without one falls back to the Gothic face.
+    FcPattern* base_[kFaceCount] = {nullptr, nullptr, nullptr};
+    const FaceChoice* choice_[kFaceCount] = {nullptr, nullptr, nullptr};
+    std::map<std::tuple<int, bool, bool>, CachedFace> faces_;
+};
+
+}  // namespace
+
+std::unique_ptr<Canvas> Canvas::create() { return std::make_unique<CairoCanvas>(); }
+
+}  // namespace rt::detail
