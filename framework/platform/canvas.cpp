@@ -326,16 +326,67 @@ private:
     }
 
     void line(const DrawOp& op) {
+        double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
+        if (!clip_segment(x1, y1, x2, y2, op.width)) return;
         set_stroke(op.width);
         set_colour(op.colour);
-        cairo_move_to(cr_, op.x1 + 0.5, op.y1 + 0.5);
-        cairo_line_to(cr_, op.x2 + 0.5, op.y2 + 0.5);
+        cairo_move_to(cr_, x1 + 0.5, y1 + 0.5);
+        cairo_line_to(cr_, x2 + 0.5, y2 + 0.5);
         cairo_stroke(cr_);
     }
 
+    // The drawing space reaches far beyond the canvas (a hyperbola near its
+    // axis, the measuring trick), but cairo's fixed-point coordinates do
+    // not: shapes are cut to a margin around the canvas first, and shapes
+    // wholly outside it cost nothing.
+    static constexpr double kMargin = 64;
+
+    static bool off_canvas(double left, double top, double right, double bottom, double pad) {
+        return !(right + pad >= -kMargin && left - pad <= kScreenWidth + kMargin &&
+                 bottom + pad >= -kMargin && top - pad <= kScreenHeight + kMargin) ||
+               !std::isfinite(left + top + right + bottom);
+    }
+
+    // Cuts the segment to the canvas and its margin (Liang-Barsky); false
+    // when nothing of it is left.
+    static bool clip_segment(double& x1, double& y1, double& x2, double& y2, double width) {
+        if (!std::isfinite(x1 + y1 + x2 + y2)) return false;
+        const double pad = kMargin + std::fabs(width);
+        const double lo_x = -pad, hi_x = kScreenWidth + pad, lo_y = -pad, hi_y = kScreenHeight + pad;
+        const double dx = x2 - x1, dy = y2 - y1;
+        double t0 = 0, t1 = 1;
+        const double p[4] = {-dx, dx, -dy, dy};
+        const double q[4] = {x1 - lo_x, hi_x - x1, y1 - lo_y, hi_y - y1};
+        for (int i = 0; i < 4; ++i) {
+            if (p[i] == 0) {
+                if (q[i] < 0) return false;
+                continue;
+            }
+            const double t = q[i] / p[i];
+            if (p[i] < 0) {
+                t0 = std::max(t0, t);
+            } else {
+                t1 = std::min(t1, t);
+            }
+            if (t0 > t1) return false;
+        }
+        const double ox = x1, oy = y1;
+        x1 = ox + t0 * dx, y1 = oy + t0 * dy;
+        x2 = ox + t1 * dx, y2 = oy + t1 * dy;
+        return true;
+    }
+
+    static double clamp_far(double v, double limit) {
+        return std::clamp(v, -kMargin - 1, limit + kMargin + 1);
+    }
+
     void box(const DrawOp& op) {
-        const double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
-        const double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
+        double left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
+        double top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
+        if (off_canvas(left, top, right, bottom, op.width)) return;
+        // A box reaching far off the canvas shows the same when cut to it.
+        left = clamp_far(left, kScreenWidth), right = clamp_far(right, kScreenWidth);
+        top = clamp_far(top, kScreenHeight), bottom = clamp_far(bottom, kScreenHeight);
         if (op.fill != kNoFill) {
             set_colour(op.fill);
             cairo_rectangle(cr_, left, top, right - left + 1, bottom - top + 1);
@@ -350,6 +401,7 @@ private:
 
     void circle(const DrawOp& op) {
         const double cx = op.x1 + 0.5, cy = op.y1 + 0.5, r = std::fabs(op.r);
+        if (off_canvas(cx - r, cy - r, cx + r, cy + r, op.width) || r > 1e6) return;
         const bool whole = op.start == op.end;
         cairo_new_path(cr_);
         if (whole) {
@@ -371,6 +423,22 @@ private:
 
     void polyline(const DrawOp& op) {
         if (op.points.empty()) return;
+        double left = op.points[0].x, right = left, top = op.points[0].y, bottom = top;
+        for (const Point& p : op.points) {
+            left = std::min<double>(left, p.x), right = std::max<double>(right, p.x);
+            top = std::min<double>(top, p.y), bottom = std::max<double>(bottom, p.y);
+        }
+        if (off_canvas(left, top, right, bottom, op.width)) return;
+        if (op.fill == kNoFill && (left < -1e5 || top < -1e5 || right > 1e5 || bottom > 1e5)) {
+            // A far-reaching open path: each segment cut on its own.
+            for (std::size_t i = 1; i < op.points.size(); ++i) {
+                DrawOp segment = op;
+                segment.x1 = op.points[i - 1].x, segment.y1 = op.points[i - 1].y;
+                segment.x2 = op.points[i].x, segment.y2 = op.points[i].y;
+                line(segment);
+            }
+            return;
+        }
         cairo_new_path(cr_);
         for (const Point& p : op.points) cairo_line_to(cr_, p.x + 0.5, p.y + 0.5);
         if (op.fill != kNoFill) {

@@ -98,7 +98,8 @@ TEST(ErrorScreen, ShowsLineAndCodeAtTheFixedPlace) {
     EXPECT_EQ(line.y1, 432);
     EXPECT_EQ(line.colour, 13);
     EXPECT_EQ(line.font, "ｺﾞｼｯｸ");  // the font in force when the error came
-    const std::string expected_start = " " + std::to_string(rt::ERL()) + ", 11エラーが発生しました。";
+    const std::string expected_start =
+        " " + std::to_string(rt::ERL()) + ", 11エラーが発生しました。";
     EXPECT_EQ(rt::LEFT(line.text, static_cast<float>(expected_start.size())), expected_start)
         << rt::to_utf8(line.text);
     EXPECT_GT(rt::ERL(), 0u);
