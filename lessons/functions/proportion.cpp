@@ -99,9 +99,10 @@ void FunctionsLesson::judge_line(float y, const std::string& number, const std::
 
 void FunctionsLesson::PROPORTION_MENU() {
     PROPORTION_AIM();
-    run_bar(" ①比例の定義　②式で判断　③例１　④問１　⑤終了",
-            {&FunctionsLesson::PROPORTION_DEFINITION_SCENE, &FunctionsLesson::PROPORTION_JUDGE_SCENE,
-             &FunctionsLesson::PROPORTION_EXAMPLE1_SCENE, &FunctionsLesson::PROPORTION_ANSWERS1_SCENE});
+    run_bar(
+        " ①比例の定義　②式で判断　③例１　④問１　⑤終了",
+        {&FunctionsLesson::PROPORTION_DEFINITION_SCENE, &FunctionsLesson::PROPORTION_JUDGE_SCENE,
+         &FunctionsLesson::PROPORTION_EXAMPLE1_SCENE, &FunctionsLesson::PROPORTION_ANSWERS1_SCENE});
 }
 
 // Drawn on the page the main menu has just cleared; no key wait.

@@ -17,12 +17,18 @@ using Kind = rt::DrawOp::Kind;
 
 using functions_replay::Replay;
 
-Replay run(const std::string& keys) { return functions_replay::replay_program(keys); }
+Replay run(const std::string& keys) {
+    return functions_replay::replay_program(keys);
+}
 
 // A text of the program (CP932) in the UTF-8 the glyph readers return.
-std::string U(const char* cp932) { return rt::to_utf8(cp932); }
+std::string U(const char* cp932) {
+    return rt::to_utf8(cp932);
+}
 
-std::string spaces(int n) { return std::string(n, ' '); }
+std::string spaces(int n) {
+    return std::string(n, ' ');
+}
 
 bool is_box(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
     return op.kind == Kind::Box && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;
@@ -37,16 +43,20 @@ int last_box(const Replay& r, float x1, float y1, float x2, float y2) {
     return -1;
 }
 
-int last_scene_clear(const Replay& r) { return last_box(r, 0, 0, 1760, 1800); }
+int last_scene_clear(const Replay& r) {
+    return last_box(r, 0, 0, 1760, 1800);
+}
 
 // The glyphs drawn after op `from` with their top-left corner inside the
 // rectangle, in drawing order, as one UTF-8 text (blanks dropped). A colour
 // of -1 takes every colour.
-std::string glyphs(const Replay& r, int from, float x1, float y1, float x2, float y2, int colour = -1) {
+std::string glyphs(const Replay& r, int from, float x1, float y1, float x2, float y2,
+                   int colour = -1) {
     std::string text;
     for (int i = std::max(from, 0); i < static_cast<int>(r.ops.size()); ++i) {
         const auto& op = r.ops[i];
-        if (op.kind != Kind::Text || op.x1 < x1 || op.x1 >= x2 || op.y1 < y1 || op.y1 >= y2) continue;
+        if (op.kind != Kind::Text || op.x1 < x1 || op.x1 >= x2 || op.y1 < y1 || op.y1 >= y2)
+            continue;
         if (colour >= 0 && op.colour != colour) continue;
         for (char c : op.text) {
             if (c != ' ') text += c;
@@ -357,7 +367,8 @@ TEST(BasicProblems, PerimeterTableFillsOnePerKeyThenThe2ComesAlone) {
     const Replay two = run("7{enter}1{enter}" + spaces(8));
     EXPECT_EQ(line_text(two, last_scene_clear(two), 40, 400, -1, 600), "(2)");
     const Replay formula = run("7{enter}1{enter}" + spaces(9));
-    EXPECT_EQ(line_text(formula, last_scene_clear(formula), 40, 400, -1, 600), U("(2)y=2(x4)だから"));
+    EXPECT_EQ(line_text(formula, last_scene_clear(formula), 40, 400, -1, 600),
+              U("(2)y=2(x4)だから"));
 }
 
 TEST(BasicProblems, BarAsksAgainOnBadEntriesAndItem3GoesBackToTheMenu) {
@@ -368,8 +379,8 @@ TEST(BasicProblems, BarAsksAgainOnBadEntriesAndItem3GoesBackToTheMenu) {
     int bars = 0;
     for (int i = last_scene_clear(r); i < static_cast<int>(r.ops.size()); ++i) {
         const auto& op = r.ops[i];
-        bars += op.kind == Kind::Text && op.x1 < 40 && op.y1 >= 655 && op.y1 < 690 &&
-                op.text == "Ｐ";
+        bars +=
+            op.kind == Kind::Text && op.x1 < 40 && op.y1 >= 655 && op.y1 < 690 && op.text == "Ｐ";
     }
     EXPECT_EQ(bars, 4);
     // Item 3 clears the page and redraws the main menu with its items.
@@ -381,12 +392,11 @@ TEST(BasicProblems, BarAsksAgainOnBadEntriesAndItem3GoesBackToTheMenu) {
 // ---- the whole of topics 5 to 7 in one walk ----------------------------------------
 
 TEST(TopicScenes, WalkThroughEveryItemAndQuit) {
-    const std::string script = "5{enter}1{enter}" + spaces(27) + "2{enter}" + spaces(14) + "3{enter}" +
-                               spaces(5) + "4{enter}" + spaces(3) + "5{enter}" +
-                               "6{enter}1{enter}" + spaces(21) + "2{enter}" + spaces(13) +
-                               "3{enter} {right}{left}{left}{enter}" + spaces(5) + "4{enter}" +
-                               spaces(8) + "5{enter}" + "7{enter}1{enter}" + spaces(11) + "2{enter}" +
-                               spaces(5) + "3{enter}8{enter}";
+    const std::string script =
+        "5{enter}1{enter}" + spaces(27) + "2{enter}" + spaces(14) + "3{enter}" + spaces(5) +
+        "4{enter}" + spaces(3) + "5{enter}" + "6{enter}1{enter}" + spaces(21) + "2{enter}" +
+        spaces(13) + "3{enter} {right}{left}{left}{enter}" + spaces(5) + "4{enter}" + spaces(8) +
+        "5{enter}" + "7{enter}1{enter}" + spaces(11) + "2{enter}" + spaces(5) + "3{enter}8{enter}";
     std::vector<int> codes;
     ASSERT_FALSE(rt::parse_key_script(script + "9", codes).has_value());
     const Replay r = run(script + "9");
