@@ -12,7 +12,8 @@ using functions_replay::replay_program;
 using rt::DrawOp;
 
 const char* const kHeader = "＜lesson_functions　メニュー＞";
-const char* const kPrompt = "番号を入力して下さい。";
+// The prompt reads on one line with the field's label one cell after it.
+const char* const kPrompt = "番号を入力して下さい。入力";
 const char* const kPoolAim = "変数と関数の意味を理解しよう。";
 const char* const kDomainAim = "変域の表し方を知り、不等号を使って変域を表そう。";
 // Bars are drawn through the prompt routine, in full-width forms.
