@@ -2,6 +2,7 @@
 // and the window (SDL). Only the platform includes this header.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -16,6 +17,15 @@ namespace rt::detail {
 // message says what to install or set.
 struct StartupFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
+};
+
+// A rectangle of the canvas in whole pixels, right and bottom exclusive.
+struct Region {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    void add(const Region& other) {
+        left = std::min(left, other.left), top = std::min(top, other.top);
+        right = std::max(right, other.right), bottom = std::max(bottom, other.bottom);
+    }
 };
 
 // A 1440 x 900 ARGB32 image that every drawing operation is rasterised into.
@@ -39,9 +49,9 @@ public:
     // Opens the window; StartupFailure when there is no display.
     static std::unique_ptr<Window> open();
     virtual ~Window() = default;
-    // Shows the canvas if it changed since the last call or the window was
-    // exposed.
-    virtual void present(const Canvas& canvas, bool canvas_changed) = 0;
+    // Shows the canvas: the region that changed since the last call (none:
+    // nothing changed), or all of it when the window was exposed or resized.
+    virtual void present(const Canvas& canvas, const std::optional<Region>& changed) = 0;
     // Serves window events for at most `timeout_ms` (0: only what is queued)
     // and returns one key code if a key was pressed. Throws ProgramExit when
     // the window is closed.

@@ -2,6 +2,7 @@
 // source (window or script), the canvas, the drawing log and the record.
 #include "session.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -33,7 +34,8 @@ struct Session {
     SessionOptions options;
     std::unique_ptr<detail::Canvas> canvas;
     std::unique_ptr<detail::Window> window;
-    bool canvas_changed = true;
+    // The part of the canvas drawn since the window last showed it.
+    std::optional<detail::Region> changed = detail::Region{0, 0, kScreenWidth, kScreenHeight};
     // Keys: the script (headless) or those that arrived during a wait.
     std::vector<int> script;
     std::size_t next_key = 0;
@@ -56,6 +58,61 @@ struct Session {
 Session g_default;
 Session* g = &g_default;
 
+// Where an operation may have put ink, cut to the canvas; generous, since a
+// slightly larger region only costs a few more pixels to show.
+void mark_changed(const DrawOp& op) {
+    const double pad = std::max(4.0, std::fabs(static_cast<double>(op.width)) + 2);
+    double left = 0, top = 0, right = kScreenWidth, bottom = kScreenHeight;
+    switch (op.kind) {
+        case DrawOp::Kind::Line:
+            left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
+            top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
+            break;
+        case DrawOp::Kind::Box:
+            left = std::min(op.x1, op.x2), right = std::max(op.x1, op.x2);
+            top = std::min(op.y1, op.y2), bottom = std::max(op.y1, op.y2);
+            break;
+        case DrawOp::Kind::Circle: {
+            const double r = std::fabs(op.r);
+            left = op.x1 - r, right = op.x1 + r, top = op.y1 - r, bottom = op.y1 + r;
+            break;
+        }
+        case DrawOp::Kind::Polyline:
+            if (op.points.empty()) return;
+            left = right = op.points[0].x, top = bottom = op.points[0].y;
+            for (const Point& p : op.points) {
+                left = std::min<double>(left, p.x), right = std::max<double>(right, p.x);
+                top = std::min<double>(top, p.y), bottom = std::max<double>(bottom, p.y);
+            }
+            break;
+        case DrawOp::Kind::Text: {
+            // Each byte fills half a cell; a glyph may lean a cell further.
+            const double cell = static_cast<double>(op.size) * std::fabs(op.h);
+            left = op.x1 - cell, top = op.y1 - cell;
+            right = op.x1 + cell * (static_cast<double>(op.text.size()) / 2 + 1);
+            bottom = op.y1 + static_cast<double>(op.size) * std::fabs(op.v) + cell;
+            break;
+        }
+        default: break;
+    }
+    if (!std::isfinite(left + top + right + bottom)) {
+        left = top = 0, right = kScreenWidth, bottom = kScreenHeight;
+    }
+    auto cut = [](double v, int limit) {
+        return static_cast<int>(std::clamp(v, 0.0, static_cast<double>(limit)));
+    };
+    const detail::Region region{cut(std::floor(left - pad), kScreenWidth), cut(std::floor(top - pad), kScreenHeight),
+                                cut(std::ceil(right + pad + 1), kScreenWidth),
+                                cut(std::ceil(bottom + pad + 1), kScreenHeight)};
+    if (region.right <= region.left || region.bottom <= region.top) return;
+    Session& s = *g;
+    if (s.changed) {
+        s.changed->add(region);
+    } else {
+        s.changed = region;
+    }
+}
+
 void emit(DrawOp op) {
     Session& s = *g;
     if (op.kind != DrawOp::Kind::Key && s.options.op_limit_without_key > 0 &&
@@ -66,7 +123,7 @@ void emit(DrawOp op) {
         // Text wholly below the page is the measuring trick: never rasterised.
         if (!(op.kind == DrawOp::Kind::Text && op.y1 >= kScreenHeight)) {
             s.canvas->draw(op);
-            s.canvas_changed = true;
+            if (s.window) mark_changed(op);
         }
     }
     if (s.log.is_open()) s.log << to_json(op) << '\n';
@@ -85,8 +142,8 @@ DrawOp shape(DrawOp::Kind kind, int colour, int fill) {
 void present() {
     Session& s = *g;
     if (s.window && s.canvas) {
-        s.window->present(*s.canvas, s.canvas_changed);
-        s.canvas_changed = false;
+        s.window->present(*s.canvas, s.changed);
+        s.changed.reset();
     }
 }
 

@@ -1,9 +1,11 @@
-// The one window: SDL2, maximised and resizable, showing the canvas as one
-// streaming texture scaled to fit with its aspect kept (letterboxed), and the
+// The one window: SDL2, maximised and resizable, showing the canvas scaled to
+// fit with its aspect kept (letterboxed, linear filtering), and the
 // keyboard read as key codes (text input stays off, so no input method ever
 // comes between a key and the program).
 #include "backend.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -61,36 +63,31 @@ public:
         if (SDL_Init(SDL_INIT_VIDEO) != 0) {
             throw StartupFailure(std::string("no display: ") + SDL_GetError());
         }
-        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+        // The window surface is X11 shared memory, not a framebuffer emulated
+        // through a GL renderer, which costs a whole frame on every update.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         window_ = SDL_CreateWindow("lesson", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                    kScreenWidth, kScreenHeight,
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
-        if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-        if (renderer_) {
-            SDL_RenderSetLogicalSize(renderer_, kScreenWidth, kScreenHeight);
-            texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                         SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
-        }
-        if (!texture_) {
+        if (!window_ || !SDL_GetWindowSurface(window_)) {
             const std::string why = SDL_GetError();
             release();
             throw StartupFailure("no display: cannot open the window: " + why);
         }
-        // The window shows a white page until the first canvas comes.
-        const std::vector<std::uint32_t> white(
-            static_cast<std::size_t>(kScreenWidth) * kScreenHeight, 0xFFFFFFFFu);
-        SDL_UpdateTexture(texture_, nullptr, white.data(), kScreenWidth * 4);
         SDL_StopTextInput();
     }
 
     ~SdlWindow() override { release(); }
 
-    void present(const Canvas& canvas, bool canvas_changed) override {
-        if (canvas_changed) {
-            SDL_UpdateTexture(texture_, nullptr, canvas.pixels(), kScreenWidth * 4);
-            shown_ = false;
+    // Only what changed is scaled and pushed to the window, so a blinking
+    // cursor costs a few hundred pixels, not a whole frame.
+    void present(const Canvas& canvas, const std::optional<Region>& changed) override {
+        canvas_ = &canvas;
+        if (!shown_) {
+            show_all();
+        } else if (changed) {
+            show(*changed);
         }
-        if (!shown_) show();
     }
 
     std::optional<int> poll_key(int timeout_ms) override {
@@ -129,8 +126,6 @@ private:
                     default: break;
                 }
                 break;
-            case SDL_RENDER_TARGETS_RESET:
-            case SDL_RENDER_DEVICE_RESET: shown_ = false; break;
             case SDL_KEYDOWN:
                 if (const int code = key_code(event.key.keysym)) return code;
                 break;
@@ -139,32 +134,82 @@ private:
         return std::nullopt;
     }
 
-    // A window exposed while waiting is drawn again at once from the texture.
+    // A window exposed while waiting is drawn again at once.
     std::optional<int> finish(std::optional<int> key) {
-        if (!shown_) show();
+        if (!shown_ && canvas_) show_all();
         return key;
     }
 
-    void show() {
-        SDL_SetRenderDrawColor(renderer_, 0x30, 0x30, 0x30, 0xFF);
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-        SDL_RenderPresent(renderer_);
+    // The canvas scaled to fit the window with its aspect kept, centred.
+    SDL_Rect viewport(const SDL_Surface* surface) const {
+        const double scale = std::min(static_cast<double>(surface->w) / kScreenWidth,
+                                      static_cast<double>(surface->h) / kScreenHeight);
+        const int w = std::max(1, static_cast<int>(kScreenWidth * scale));
+        const int h = std::max(1, static_cast<int>(kScreenHeight * scale));
+        return SDL_Rect{(surface->w - w) / 2, (surface->h - h) / 2, w, h};
+    }
+
+    // The canvas's pixels as a surface in the window's own format: the
+    // canvas is ARGB32, which the window's 32-bit RGB formats read alike.
+    SDL_Surface* source(const SDL_Surface* target) const {
+        return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(canvas_->pixels()),
+                                                  kScreenWidth, kScreenHeight, 32,
+                                                  kScreenWidth * 4, target->format->format);
+    }
+
+    void show_all() {
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (!surface || !canvas_) return;
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0x30, 0x30, 0x30));
+        stretch(surface, SDL_Rect{0, 0, kScreenWidth, kScreenHeight});
+        SDL_UpdateWindowSurface(window_);
         shown_ = true;
     }
 
+    void show(const Region& region) {
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (!surface) return;
+        SDL_Rect target = stretch(surface, SDL_Rect{region.left, region.top, region.right - region.left,
+                                                    region.bottom - region.top});
+        SDL_UpdateWindowSurfaceRects(window_, &target, 1);
+    }
+
+    // Scales a part of the canvas onto the window (linear filtering); returns
+    // the window rectangle it covered.
+    SDL_Rect stretch(SDL_Surface* surface, SDL_Rect part) {
+        const SDL_Rect view = viewport(surface);
+        const double sx = static_cast<double>(view.w) / kScreenWidth;
+        const double sy = static_cast<double>(view.h) / kScreenHeight;
+        // Whole window pixels, and the canvas part that maps onto them.
+        const int x0 = static_cast<int>(std::floor(part.x * sx));
+        const int y0 = static_cast<int>(std::floor(part.y * sy));
+        const int x1 = std::min(view.w, static_cast<int>(std::ceil((part.x + part.w) * sx)));
+        const int y1 = std::min(view.h, static_cast<int>(std::ceil((part.y + part.h) * sy)));
+        SDL_Rect to{view.x + x0, view.y + y0, std::max(1, x1 - x0), std::max(1, y1 - y0)};
+        SDL_Rect from{static_cast<int>(x0 / sx), static_cast<int>(y0 / sy), 0, 0};
+        from.w = std::clamp(static_cast<int>(std::ceil(x1 / sx)) - from.x, 1, kScreenWidth - from.x);
+        from.h = std::clamp(static_cast<int>(std::ceil(y1 / sy)) - from.y, 1, kScreenHeight - from.y);
+        SDL_Surface* src = source(surface);
+        if (src) {
+            if (from.w == to.w && from.h == to.h) {
+                SDL_BlitSurface(src, &from, surface, &to);
+            } else if (SDL_SoftStretchLinear(src, &from, surface, &to) != 0) {
+                SDL_BlitScaled(src, &from, surface, &to);
+            }
+            SDL_FreeSurface(src);
+        }
+        return to;
+    }
+
     void release() {
-        if (texture_) SDL_DestroyTexture(texture_);
-        if (renderer_) SDL_DestroyRenderer(renderer_);
         if (window_) SDL_DestroyWindow(window_);
-        texture_ = nullptr, renderer_ = nullptr, window_ = nullptr;
+        window_ = nullptr;
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    bool shown_ = false;  // the window shows the texture as it is now
+    const Canvas* canvas_ = nullptr;
+    bool shown_ = false;  // the window shows the whole canvas as it was last given
 };
 
 }  // namespace

@@ -357,7 +357,7 @@ protected:
 
 TEST_F(WindowTest, KeysArriveAsTheCodesTheProgramsRead) {
     auto canvas = fresh_canvas();
-    window->present(*canvas, true);
+    window->present(*canvas, rt::detail::Region{0, 0, rt::kScreenWidth, rt::kScreenHeight});
     EXPECT_EQ(window->poll_key(0), std::nullopt);
     const struct {
         SDL_Keycode sym;
