@@ -1,4 +1,4 @@
-// A sheet of typical formulas, rasterised and written to formula_sheet.png in
+// A sheet of typical formulas, rasterised and written to formula_sheet_<test>.png in
 // the working directory (the build directory under ctest), so that the look
 // can be inspected; the checks read the canvas back: bars and overlines
 // inked where they belong, parts centred on their bar, glyphs of one formula
@@ -50,7 +50,10 @@ Ink ink_in(int x1, int y1, int x2, int y2) {
 // there, and writes the PNG. False when the platform has no canvas to draw on.
 bool with_sheet(const std::function<void()>& checks) {
     bool has_canvas = false;
-    const std::string path = (std::filesystem::current_path() / "formula_sheet.png").string();
+    // One file per test: the tests may run at the same time.
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string path =
+        (std::filesystem::current_path() / ("formula_sheet_" + name + ".png")).string();
     std::filesystem::remove(path);
     HeadlessShell s;
     const auto run = run_headless(
