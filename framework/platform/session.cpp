@@ -126,6 +126,7 @@ void emit(DrawOp op) {
             if (s.window) mark_changed(op);
         }
     }
+    if (s.options.observer) s.options.observer(op);
     if (s.log.is_open()) s.log << to_json(op) << '\n';
     if (s.options.record) s.record.push_back(std::move(op));
 }

@@ -25,6 +25,9 @@ struct SessionOptions {
     // Headless: give up (as a hang) after this many operations without a key
     // being taken. 0: no limit.
     long op_limit_without_key = 0;
+    // Called with every operation as it is drawn (timing tools watch the
+    // keys and waits go by). Empty: nothing is called.
+    std::function<void(const DrawOp&)> observer;
 };
 
 // Parses the command line of a lesson program:
