@@ -1,7 +1,9 @@
 // Random keys through the whole of lesson_functions: whatever is typed, the
 // program neither fails (error screen), nor draws for ever without reading a
 // key. The run restarts the program when a key script ends it early (item 8).
-// FUNCTIONS_MONKEY_KEYS sets a longer run (the default is short, for CI).
+// The canvas is drawn on, so that a sanitizer build watches the rasteriser too.
+// FUNCTIONS_MONKEY_KEYS sets a longer run and FUNCTIONS_MONKEY_SEEDS the number
+// of seeds (the defaults are short, for CI).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,15 +39,16 @@ std::vector<std::string> random_keys(unsigned seed, int count) {
     return keys;
 }
 
-int key_count() {
-    if (const char* env = std::getenv("FUNCTIONS_MONKEY_KEYS")) return std::max(1, std::atoi(env));
-    return 1500;
+int from_env(const char* name, int fallback) {
+    if (const char* env = std::getenv(name)) return std::max(1, std::atoi(env));
+    return fallback;
 }
 
 TEST(FunctionsMonkey, RandomKeysNeverFailNorHang) {
-    for (unsigned seed : {1u, 2u}) {
+    const int seeds = from_env("FUNCTIONS_MONKEY_SEEDS", 2);
+    for (unsigned seed = 1; seed <= static_cast<unsigned>(seeds); ++seed) {
         SCOPED_TRACE(seed);
-        const auto keys = random_keys(seed, key_count());
+        const auto keys = random_keys(seed, from_env("FUNCTIONS_MONKEY_KEYS", 1500));
         std::size_t next = 0;
         int runs = 0;
         while (next < keys.size()) {
@@ -53,6 +56,7 @@ TEST(FunctionsMonkey, RandomKeysNeverFailNorHang) {
             for (std::size_t i = next; i < keys.size(); ++i) script += keys[i];
             rt::SessionOptions options = functions_replay::headless(script, 200'000);
             options.record = true;
+            options.rasterise = true;
             auto replay = functions_replay::finish(shell::run_lesson(
                 options, [] { return std::make_unique<lessons::FunctionsLesson>(); }));
             ASSERT_EQ(replay.result.outcome, rt::Outcome::Ended)
