@@ -1,0 +1,18 @@
+// The counted loop of the lessons: the counter starts at `first`, the body
+// runs once before the first end test, and the end value is the one given at
+// the start, so a loop from 1 to 0 runs once and an end of 2.5 gives two
+// passes. The counter is left one step past the last pass.
+#pragma once
+
+namespace shell {
+
+template <class Body>
+void count_loop(float& counter, float first, float last, Body body) {
+    counter = first;
+    do {
+        body();
+        counter = counter + 1;
+    } while (counter <= last);
+}
+
+}  // namespace shell
