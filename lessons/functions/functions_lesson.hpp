@@ -74,7 +74,7 @@ protected:
                           int fill);
 
     // ---- values of topics 5 to 7 --------------------------------------------------------
-    // (added by the topics' files)
+    // None of their own: their scenes use the program-wide values of the shell.
 
     // ---- scenes of topics 1 to 4 ----------------------------------------------------------
     // pool
