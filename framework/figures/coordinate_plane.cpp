@@ -11,6 +11,7 @@
 // fonts of their own, not through the formula typesetter.
 #include <cmath>
 
+#include "framework/shell/counted_loop.hpp"
 #include "framework/figures/figures.hpp"
 #include "framework/platform/numbers.hpp"
 #include "framework/platform/screen.hpp"
@@ -18,18 +19,9 @@
 
 namespace figures {
 
-namespace {
+using shell::count_loop;
 
-// A counted loop in steps of 1: the counter starts at `first`, the body runs
-// before the first end test, and the end is the one found at the start.
-template <class Body>
-void count_up(float& counter, float first, float last, Body body) {
-    counter = first;
-    do {
-        body();
-        counter += 1;
-    } while (counter <= last);
-}
+namespace {
 
 // Every fifth grid line (counted from the origin) is thick and numbered.
 bool every_fifth(float step) { return rt::CINT(step) % 5 == 0; }
@@ -90,18 +82,18 @@ void Figures::DRAW_AXES() {
         // Thin lines half a pixel before each grid line; they also make the
         // plane's edges.
         rt::SET_DRAW_WIDTH(1);
-        count_up(II, AA1, AA2, [&] {
+        count_loop(II, AA1, AA2, [&] {
             const float x = GX0 + SIZE * II - 0.5f;
             rt::LINE(x, GY1, x, GY2, 0);
         });
-        count_up(II, BB1, BB2, [&] {
+        count_loop(II, BB1, BB2, [&] {
             const float y = GY0 - SIZE * II - 0.5f;
             rt::LINE(GX1, y, GX2, y, 0);
         });
 
         // Thick lines on every fifth grid line, each with its number: under
         // the x axis centred on its line, left of the y axis ending at it.
-        count_up(II, AA1, AA2, [&] {
+        count_loop(II, AA1, AA2, [&] {
             if (!every_fifth(II)) return;
             rt::SET_DRAW_WIDTH(3);
             const float x = GX0 + SIZE * II;
@@ -111,7 +103,7 @@ void Figures::DRAW_AXES() {
             CCC1 = 0;
             axis_text(x - (rt::KLEN(number) / 2) * SIZE1, GY0, number);
         });
-        count_up(II, BB1, BB2, [&] {
+        count_loop(II, BB1, BB2, [&] {
             if (!every_fifth(II)) return;
             rt::SET_DRAW_WIDTH(3);
             const float y = GY0 - SIZE * II;
@@ -197,14 +189,14 @@ void Figures::AXIS_DECIMAL_LABELS() {
 
     // Under the x axis, 4 pixels lower than the grid-step numbers, centred
     // on the tick.
-    count_up(II, AA1, AA2, [&] {
+    count_loop(II, AA1, AA2, [&] {
         split_tenths(*this, II * BAIX);
         if (II == 0 || !every_fifth(II)) return;
         AA_S = decimal_text(*this);
         decimal_label(*this, GX0 + SIZE * II - (rt::KLEN(AA_S) / 2) * SIZE1, GY0 + 4);
     });
     // Left of the y axis, ending at it, at the height of the grid-step numbers.
-    count_up(II, BB1, BB2, [&] {
+    count_loop(II, BB1, BB2, [&] {
         split_tenths(*this, II * BAIY);
         if (II == 0 || !every_fifth(II)) return;
         AA_S = decimal_text(*this);

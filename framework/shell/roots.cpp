@@ -5,24 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "counted_loop.hpp"
 #include "framework/platform/numbers.hpp"
 #include "shell.hpp"
 
 namespace shell {
 
 namespace {
-
-// A counted loop of the lessons: the counter starts at `first`, the end value
-// is fixed at the start, and the body runs once before the first end test.
-template <class Body>
-void count_up(float& counter, float first, float last, Body body) {
-    counter = first;
-    const float end = last;
-    do {
-        body();
-        counter = counter + 1;
-    } while (counter <= end);
-}
 
 constexpr float kLastRootFactor = 200;  // square factors i*i with 2 <= i <= 200
 constexpr int kPrimeSlots = 10;         // G(.,1..9) primes found, G(.,10) the rest
@@ -72,7 +61,7 @@ void Shell::SIMPLIFY_ROOT() {
 }
 
 void Shell::PRIME_FACTORS() {
-    count_up(TJ, 1, kPrimeSlots, [&] {
+    count_loop(TJ, 1, kPrimeSlots, [&] {
         G_A(1, TJ) = 0;
         G_A(2, TJ) = 0;
     });

@@ -4,25 +4,13 @@
 #include <array>
 #include <string>
 
+#include "counted_loop.hpp"
 #include "framework/platform/numbers.hpp"
 #include "shell.hpp"
 
 namespace shell {
 
 namespace {
-
-// A counted loop of the lessons: the counter starts at `first`, the end value
-// is fixed at the start, and the body runs once before the first end test.
-// The counter is left one step past the last pass.
-template <class Body>
-void count_up(float& counter, float first, float last, Body body) {
-    counter = first;
-    const float end = last;
-    do {
-        body();
-        counter = counter + 1;
-    } while (counter <= end);
-}
 
 // The keys that KEY_CLASSIFY knows, in the order of comparison; the number of
 // a key is its place in the list, from 1.
@@ -32,9 +20,9 @@ constexpr std::array<const char*, 10> kClassifiedKeys = {"Q", "W", "E", "R", "T"
 }  // namespace
 
 void Shell::FORMAT_TABLE_ARRAYS() {
-    count_up(I, 1, 80, [&] { T_A_S(I) = stripped_text_of(T_A(I)); });
-    count_up(I, 1, 40, [&] { F_A_S(I) = stripped_text_of(F_A(I)); });
-    count_up(I, 0, 20, [&] {
+    count_loop(I, 1, 80, [&] { T_A_S(I) = stripped_text_of(T_A(I)); });
+    count_loop(I, 1, 40, [&] { F_A_S(I) = stripped_text_of(F_A(I)); });
+    count_loop(I, 0, 20, [&] {
         U_A_S(I) = stripped_text_of(U_A(I));
         V_A_S(I) = stripped_text_of(V_A(I));
     });

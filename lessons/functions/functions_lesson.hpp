@@ -6,9 +6,12 @@
 #include <string>
 
 #include "framework/figures/figures.hpp"
+#include "framework/shell/counted_loop.hpp"
 #include "framework/platform/screen.hpp"
 
 namespace lessons {
+
+using shell::count_loop;
 
 class FunctionsLesson : public figures::Figures {
 public:
@@ -69,20 +72,9 @@ protected:
     // A filled polygon given by its first point and the steps to the next.
     void polygon_by_steps(float x, float y, std::initializer_list<rt::Point> steps, int border,
                           int fill);
-    // A counted loop: the counter starts at `from`, the body runs once before
-    // the first end test, and the end is taken once at the start.
-    template <class Body>
-    static void count_loop(float& counter, float from, float to, Body body) {
-        const float end = to;
-        counter = from;
-        do {
-            body();
-            counter = counter + 1;
-        } while (counter <= end);
-    }
 
     // ---- values of topics 5 to 7 --------------------------------------------------------
-    // (added by the topics' files)
+    // None of their own: their scenes use the program-wide values of the shell.
 
     // ---- scenes of topics 1 to 4 ----------------------------------------------------------
     // pool

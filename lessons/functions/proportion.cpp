@@ -131,23 +131,18 @@ void FunctionsLesson::PROPORTION_DEFINITION_SCENE() {
     Y_A(11) = YI1 + 60;
     Y_A(12) = Y_A(11) + 50;
     table_cell_at(X_A(11), Y_A(11), 60, 50, "x", 0, 0, 15);
-    for (int column = 0; column <= 10; ++column) {
-        II = column;
+    count_loop(II, 0, 10, [&] {
         table_cell_at(90 * II + X_A(12), Y_A(11), 90, 50, number_text(II), 0, 0, 15);
-    }
+    });
     table_cell_at(X_A(11), Y_A(12), 60, 50, "y", 0, 0, 15);
-    for (int column = 0; column <= 10; ++column) {
-        II = column;
-        table_cell_at(90 * II + X_A(12), Y_A(12), 90, 50, "", 3, 0, 15);
-    }
+    count_loop(II, 0, 10, [&] { table_cell_at(90 * II + X_A(12), Y_A(12), 90, 50, "", 3, 0, 15); });
     WAIT_KEY();
 
     // One y value per key, left to right.
-    for (int column = 0; column <= 10; ++column) {
-        II = column;
+    count_loop(II, 0, 10, [&] {
         table_cell_at(90 * II + X_A(12), Y_A(12), 90, 50, number_text(80 * II), 3, 0, 15);
         WAIT_KEY();
-    }
+    });
     // A second wait after 800: two keys lead to the observations.
     WAIT_KEY();
 

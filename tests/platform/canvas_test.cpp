@@ -85,6 +85,34 @@ int baseline_row(const Canvas& c, int x0, int y0, int x1, int y1) {
     return -1;
 }
 
+TEST(Canvas, FarReachingShapesAreCutNotSmeared) {
+    // A hyperbola near its axis puts dots and line ends millions of pixels
+    // away: nothing of them may reach the canvas, and a line from far away
+    // still shows its visible part where it belongs.
+    auto canvas = fresh_canvas();
+    DrawOp dot;
+    dot.kind = DrawOp::Kind::Circle;
+    dot.r = 3, dot.colour = 0, dot.fill = 0, dot.width = 3;
+    for (float far : {1e9f, -1e9f, 3e7f}) {
+        dot.x1 = 700, dot.y1 = far;
+        canvas->draw(dot);
+        dot.x1 = far, dot.y1 = 450;
+        canvas->draw(dot);
+    }
+    const Ink none = ink_in(*canvas, 0, 0, rt::kScreenWidth, rt::kScreenHeight);
+    EXPECT_FALSE(none.any());
+
+    DrawOp line;
+    line.kind = DrawOp::Kind::Line;
+    line.x1 = 100, line.y1 = -1e9f, line.x2 = 100, line.y2 = 450, line.colour = 0, line.width = 3;
+    canvas->draw(line);
+    const Ink ink = ink_in(*canvas, 0, 0, rt::kScreenWidth, rt::kScreenHeight);
+    ASSERT_TRUE(ink.any());
+    EXPECT_EQ(ink.top, 0);
+    EXPECT_NEAR(ink.bottom, 451, 2);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, 100.5, 1);
+}
+
 TEST(Canvas, FilledBoxCoversExactlyItsCornersInclusive) {
     auto canvas = fresh_canvas();
     canvas->draw(box_op(109, 104, 100, 100, 4, 4, 1));  // corners given in either order

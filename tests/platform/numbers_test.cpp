@@ -110,3 +110,24 @@ TEST(Arrays, IndicesOutsideTheBoundsAreRunTimeErrors) {
 }
 
 }  // namespace
+
+#include "framework/shell/counted_loop.hpp"
+
+namespace {
+
+TEST(CountedLoop, RunsOnceBeforeTheEndTestAndNeverSpins) {
+    float i = 0;
+    int passes = 0;
+    shell::count_loop(i, 1, 0, [&] { ++passes; });
+    EXPECT_EQ(passes, 1);
+    EXPECT_EQ(i, 2);
+    passes = 0;
+    shell::count_loop(i, 1, 2.5f, [&] { ++passes; });
+    EXPECT_EQ(passes, 2);
+    // Beyond 2^24 a step of 1 does not move a single: the loop must end.
+    passes = 0;
+    shell::count_loop(i, 16777216.0f, 3e7f, [&] { ++passes; });
+    EXPECT_EQ(passes, 1);
+}
+
+}  // namespace
