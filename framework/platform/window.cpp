@@ -63,6 +63,15 @@ public:
         if (SDL_Init(SDL_INIT_VIDEO) != 0) {
             throw StartupFailure(std::string("no display: ") + SDL_GetError());
         }
+        // Without a display SDL falls back to drivers that show nothing; a
+        // learner would face an invisible program. Only an explicit choice
+        // (the tests' display-less driver) may use them.
+        const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+        if ((driver == "offscreen" || driver == "dummy" || driver == "evdev") &&
+            SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            throw StartupFailure("no display: set DISPLAY (or WAYLAND_DISPLAY) to a running display");
+        }
         // The window surface is X11 shared memory, not a framebuffer emulated
         // through a GL renderer, which costs a whole frame on every update.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");

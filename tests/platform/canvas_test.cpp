@@ -426,3 +426,21 @@ TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WindowWithoutDisplay, StartUpSaysThereIsNoDisplay) {
+    // SDL would fall back to a driver that shows nothing; the program must
+    // say so and stop instead of running invisibly.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+    try {
+        auto window = rt::detail::Window::open();
+        FAIL() << "a window opened without a display";
+    } catch (const rt::detail::StartupFailure& failure) {
+        EXPECT_NE(std::string(failure.what()).find("no display"), std::string::npos) << failure.what();
+    }
+}
+
+}  // namespace
