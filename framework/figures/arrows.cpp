@@ -27,13 +27,6 @@ constexpr float kRunColour = 7;
 constexpr float kRiseColour = 3;
 constexpr float kHeadSize = 16;
 
-// A number text without blanks, through A$.
-std::string number_text(Figures& f, float value) {
-    f.A_S = rt::STR(value);
-    f.STRIP_SPACES();
-    return f.A_S;
-}
-
 // Puts the "0" the number text leaves out before a leading point: ".5" reads
 // "0.5", "-.25" reads "-0.25". A point after a digit (an exponent form) is
 // left alone.
@@ -121,9 +114,9 @@ void Figures::SLOPE_TRIANGLE() {
     DRAW_ARROW();
 
     // Run and rise in grid steps; up the screen is a positive rise.
-    X_S = number_text(*this, rt::DIV(GX4 - GX3, SIZE));
+    X_S = stripped_text_of(rt::DIV(GX4 - GX3, SIZE));
     const float rise = rt::DIV(GY3 - GY4, SIZE);
-    Y_S = number_text(*this, rise);
+    Y_S = stripped_text_of(rise);
     if (std::fabs(rise) < 1) Y_S = with_leading_zero(Y_S);
 
     if (label_on(*this, 1)) SLOPE_RUN_LABEL();

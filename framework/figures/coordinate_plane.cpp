@@ -35,13 +35,6 @@ void sound_scale(float& scale) {
     }
 }
 
-// A number text without its blanks, through A$.
-std::string number_text(Figures& f, float value) {
-    f.A_S = rt::STR(value);
-    f.STRIP_SPACES();
-    return f.A_S;
-}
-
 // An axis number or name: magnified twice in width, in colour 0.
 void axis_text(float x, float y, const std::string& text) {
     if (!text.empty()) rt::SYMBOL(x, y, text, 2, 1, 0);
@@ -98,7 +91,7 @@ void Figures::DRAW_AXES() {
             rt::SET_DRAW_WIDTH(3);
             const float x = GX0 + SIZE * II;
             rt::LINE(x, GY1, x, GY2, 1);
-            std::string number = number_text(*this, II);
+            std::string number = stripped_text_of(II);
             if (II == 0 || NASI == -1) number.clear();
             CCC1 = 0;
             axis_text(x - (rt::KLEN(number) / 2) * SIZE1, GY0, number);
@@ -108,7 +101,7 @@ void Figures::DRAW_AXES() {
             rt::SET_DRAW_WIDTH(3);
             const float y = GY0 - SIZE * II;
             rt::LINE(GX1, y, GX2, y, 1);
-            std::string number = number_text(*this, II);
+            std::string number = stripped_text_of(II);
             if (II == 0 || NASI == -1) number.clear();
             CCC1 = 0;
             axis_text(GX0 - rt::KLEN(number) * SIZE1, y - SIZE1 / 2 - 4, number);
@@ -155,9 +148,9 @@ void split_tenths(Figures& f, float value) {
     const long tenths = std::lround(std::fabs(value) * 10);
     f.P1 = static_cast<float>(tenths / 10);
     f.P2 = static_cast<float>(tenths % 10);
-    f.P1_S = number_text(f, f.P1);
+    f.P1_S = f.stripped_text_of(f.P1);
     if (value < 0) f.P1_S = "-" + f.P1_S;
-    f.P2_S = number_text(f, f.P2);
+    f.P2_S = f.stripped_text_of(f.P2);
 }
 
 // The label of the tick value split by split_tenths, its top-left at (x, y):

@@ -72,12 +72,12 @@ public:
     void DRAW_BRACE();
     void COLUMN_CALC_LAYOUT();
 
-protected:
     // The number-to-text result of a single with every blank removed, made
     // the way the routines make their number texts: stored in A$ and passed
     // through STRIP_SPACES (A$ is left holding the text).
     std::string stripped_text_of(float value);
 
+protected:
     // The lesson program's title (TITLE$) and main menu.
     virtual std::string program_title() const = 0;
     virtual void MAIN_MENU_ENTRY() = 0;

@@ -63,7 +63,7 @@ void FunctionsLesson::BASIC_PROBLEMS_12_SCENE() {
     Y_A(12) = Y_A(11) + 50;
     table_cell_at(X_A(11), Y_A(11), 90, 50, "x", 0, 0, 15);
     for (int i = 1; i <= 5; ++i) {
-        table_cell_at(X_A(11) + 90 * i, Y_A(11), 90, 50, number_text(i), 0, 0, 15);
+        table_cell_at(X_A(11) + 90 * i, Y_A(11), 90, 50, stripped_text_of(i), 0, 0, 15);
     }
     table_cell_at(X_A(11), Y_A(12), 90, 50, "y", 0, 0, 15);
     for (int i = 1; i <= 5; ++i) {
@@ -71,7 +71,7 @@ void FunctionsLesson::BASIC_PROBLEMS_12_SCENE() {
     }
     WAIT_KEY();
     for (int i = 1; i <= 5; ++i) {
-        table_cell_at(X_A(11) + 90 * i, Y_A(12), 90, 50, number_text(2 * i + 8), 5, 0, 15);
+        table_cell_at(X_A(11) + 90 * i, Y_A(12), 90, 50, stripped_text_of(2 * i + 8), 5, 0, 15);
         WAIT_KEY();
     }
 

@@ -145,8 +145,6 @@ protected:
 
     // Scene helpers of topics 5 to 7 (proportion.cpp); the scene pen, the cells
     // and the bar loop are the shared ones of the main menu.
-    // The text of a number without its blank (A_S is left holding it).
-    std::string number_text(float value);
     // An invisible figure frame: DRAW_GRID with CCC2 = 15 sets GX0, GY0 only.
     void figure_frame(float ggx, float ggy, float yoko, float tate, float size);
     // Figure point `index` at grid (a, b), kept in X() and Y() and turned into

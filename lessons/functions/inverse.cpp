@@ -42,13 +42,13 @@ void FunctionsLesson::INVERSE_DEFINITION_SCENE() {
     table_cell_at(XI1, x_row, 58, 50, "x", 0, 3, 15);
     table_cell_at(98, x_row, 58, 50, "…", 0, 3, 15);
     for (int i = 1; i <= 5; ++i) {
-        table_cell_at(156 + 90 * (i - 1), x_row, 90, 50, number_text(20 * i + 20), 0, 3, 15);
+        table_cell_at(156 + 90 * (i - 1), x_row, 90, 50, stripped_text_of(20 * i + 20), 0, 3, 15);
     }
     table_cell_at(606, x_row, 58, 50, "…", 0, 3, 15);
     table_cell_at(XI1, y_row, 58, 50, "y", 0, 3, 15);
     table_cell_at(98, y_row, 58, 50, "…", 0, 3, 15);
     for (int i = 1; i <= 5; ++i) {
-        T_A_S(i) = number_text(1200 / float(20 * i + 20));
+        T_A_S(i) = stripped_text_of(1200 / float(20 * i + 20));
         table_cell_at(156 + 90 * (i - 1), y_row, 90, 50, "", 0, 3, 15);
     }
     table_cell_at(606, y_row, 58, 50, "…", 0, 3, 15);

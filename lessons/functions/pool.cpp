@@ -192,9 +192,7 @@ void FunctionsLesson::POOL_Q116_SCENE() {
     Y_A(11) = YI1 + 60;
     Y_A(12) = Y_A(11) + 50;
     count_loop(II, -1, 7, [&] {
-        A_S = rt::STR(II);
-        STRIP_SPACES();
-        const std::string hour = II == -1 ? "x" : II == 7 ? "…" : A_S;
+        const std::string hour = II == -1 ? "x" : II == 7 ? "…" : stripped_text_of(II);
         depth_table_cell(X_A(11) + 81 * (II + 1), Y_A(11), 0, hour);
     });
     count_loop(II, -1, 7, [&] {

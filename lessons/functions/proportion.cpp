@@ -10,12 +10,6 @@ namespace lessons {
 
 // ---- scene helpers of topics 5 to 7 ----------------------------------------------
 
-std::string FunctionsLesson::number_text(float value) {
-    A_S = rt::STR(value);
-    STRIP_SPACES();
-    return A_S;
-}
-
 void FunctionsLesson::figure_frame(float ggx, float ggy, float yoko, float tate, float size) {
     GGX = ggx;
     GGY = ggy;
@@ -132,7 +126,7 @@ void FunctionsLesson::PROPORTION_DEFINITION_SCENE() {
     Y_A(12) = Y_A(11) + 50;
     table_cell_at(X_A(11), Y_A(11), 60, 50, "x", 0, 0, 15);
     count_loop(II, 0, 10, [&] {
-        table_cell_at(90 * II + X_A(12), Y_A(11), 90, 50, number_text(II), 0, 0, 15);
+        table_cell_at(90 * II + X_A(12), Y_A(11), 90, 50, stripped_text_of(II), 0, 0, 15);
     });
     table_cell_at(X_A(11), Y_A(12), 60, 50, "y", 0, 0, 15);
     count_loop(II, 0, 10, [&] { table_cell_at(90 * II + X_A(12), Y_A(12), 90, 50, "", 3, 0, 15); });
@@ -140,7 +134,7 @@ void FunctionsLesson::PROPORTION_DEFINITION_SCENE() {
 
     // One y value per key, left to right.
     count_loop(II, 0, 10, [&] {
-        table_cell_at(90 * II + X_A(12), Y_A(12), 90, 50, number_text(80 * II), 3, 0, 15);
+        table_cell_at(90 * II + X_A(12), Y_A(12), 90, 50, stripped_text_of(80 * II), 3, 0, 15);
         WAIT_KEY();
     });
     // A second wait after 800: two keys lead to the observations.
