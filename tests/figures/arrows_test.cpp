@@ -6,7 +6,7 @@
 
 namespace {
 
-class ArrowsTest : public testsupport::HeadlessFigures {
+class ArrowsTest : public test_support::HeadlessFigures {
 protected:
     void arrow(float x0, float y0, float x1, float y1, float muki, float ya = 0) {
         f.ZX0 = x0;

@@ -6,7 +6,7 @@
 
 namespace {
 
-class CoordinatePlaneTest : public testsupport::HeadlessFigures {
+class CoordinatePlaneTest : public test_support::HeadlessFigures {
 protected:
     // A plane with its corner at (100, 60), grid and numbers on.
     void plane(float x1, float x2, float y1, float y2, float size, float scale_x = 1,

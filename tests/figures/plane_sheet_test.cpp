@@ -29,7 +29,7 @@ float ink_centre_x(int x1, int y1, int x2, int y2) {
     return right < 0 ? -1 : (left + right) / 2.0f;
 }
 
-class PlaneSheetTest : public testsupport::HeadlessFigures {};
+class PlaneSheetTest : public test_support::HeadlessFigures {};
 
 TEST_F(PlaneSheetTest, NumbersUnderTheirTicksAndSmoothCurves) {
     bool has_canvas = false;

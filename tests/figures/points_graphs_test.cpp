@@ -8,7 +8,7 @@
 
 namespace {
 
-class PointsGraphsTest : public testsupport::HeadlessFigures {
+class PointsGraphsTest : public test_support::HeadlessFigures {
 protected:
     // The plane of the lessons: corner (100, 60), -7..7 both ways, 30 a step,
     // origin at (310, 270).

@@ -6,7 +6,7 @@
 
 namespace {
 
-class TableCellTest : public testsupport::HeadlessFigures {
+class TableCellTest : public test_support::HeadlessFigures {
 protected:
     // A cell's inputs as the lessons set them.
     void cell_at(float x, float y, float width, float height, const std::string& text) {

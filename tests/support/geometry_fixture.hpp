@@ -8,24 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/figures/figures.hpp"
+#include "support/headless_figures.hpp"
 #include "support/headless_shell.hpp"
 
 namespace geometry_test {
 
 using test_support::ops_of;
-
-class GeometryFigures : public figures::Figures {
-public:
-    std::function<void(GeometryFigures&)> scene;
-
-protected:
-    std::string program_title() const override { return "geometry"; }
-    void MAIN_MENU_ENTRY() override {
-        rt::clear_recorded_ops();  // start-up's own drawing is not the scene's
-        if (scene) scene(*this);
-    }
-};
+using GeometryFigures = test_support::FigureRig;
 
 // Runs `scene` after start-up (font, draw width 3, text colour 4) and returns
 // the operations it drew. A run-time error fails the test.
@@ -33,8 +22,8 @@ inline std::vector<rt::DrawOp> draw(const std::function<void(GeometryFigures&)>&
                                     const std::string& png_path = "") {
     GeometryFigures figures;
     bool ran = false;
-    figures.scene = [&](GeometryFigures& f) {
-        scene(f);
+    figures.body = [&] {
+        scene(figures);
         ran = true;
     };
     const auto run = test_support::run_headless([&] { figures.START_SETTINGS(); }, png_path);

@@ -14,7 +14,7 @@
 #include "framework/platform/screen.hpp"
 #include "support/headless_shell.hpp"
 
-namespace testsupport {
+namespace test_support {
 
 // The figures with a main menu that runs the test's body.
 class FigureRig : public figures::Figures {
@@ -85,4 +85,4 @@ protected:
     }
 };
 
-}  // namespace testsupport
+}  // namespace test_support
