@@ -46,16 +46,7 @@ void FunctionsLesson::BASIC_PROBLEMS_12_SCENE() {
 
     YI1 = 250;
     table_cell_at(XI1 - 76, YI1, 38, kBadgeHeight, "2", 13, 4, 3);
-    // The rectangle x cm by 4 cm in an invisible 4 by 3 frame of 60 px squares.
-    figure_frame(800, 300, 4, 3, 60);
-    figure_point(5, 0, 2);
-    figure_point(6, 0, 0);
-    figure_point(7, 4, 0);
-    figure_point(8, 4, 2);
-    rt::SET_DRAW_WIDTH(5);
-    figure_quad(5, 6, 7, 8);
-    length_mark(5, 8, -1, 5, 20, "xcm");
-    length_mark(5, 6, 1, 10, 20, "4cm");
+    rectangle_4_by_x(800);
     label_at(810, 390, 3, "周の長さycm");
     // The table of the perimeter: x row and y row, five columns.
     X_A(11) = XI1;

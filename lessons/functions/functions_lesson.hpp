@@ -152,6 +152,8 @@ protected:
     void figure_point(int index, float a, float b);
     // The closed outline through four figure points, width 5, colour 0.
     void figure_quad(int p1, int p2, int p3, int p4);
+    // The rectangle x cm by 4 cm with its length marks, frame corner (frame_x, 300).
+    void rectangle_4_by_x(float frame_x);
     // A dotted length mark with its label over the side from point `from` to
     // point `to`, dots and label in colour 3.
     void length_mark(int from, int to, float houkou, float haba, float takasa,

@@ -20,6 +20,21 @@ void FunctionsLesson::figure_frame(float ggx, float ggy, float yoko, float tate,
     DRAW_GRID();
 }
 
+// The rectangle x cm by 4 cm in an invisible 4 by 3 frame of 60 px squares
+// with its corner at (frame_x, 300): points 5 to 8 its corners, drawn in
+// width 5 with its two length marks.
+void FunctionsLesson::rectangle_4_by_x(float frame_x) {
+    figure_frame(frame_x, 300, 4, 3, 60);
+    figure_point(5, 0, 2);
+    figure_point(6, 0, 0);
+    figure_point(7, 4, 0);
+    figure_point(8, 4, 2);
+    rt::SET_DRAW_WIDTH(5);
+    figure_quad(5, 6, 7, 8);
+    length_mark(5, 8, -1, 5, 20, "xcm");
+    length_mark(5, 6, 1, 10, 20, "4cm");
+}
+
 void FunctionsLesson::figure_point(int index, float a, float b) {
     X_A(index) = a;
     Y_A(index) = b;
@@ -216,15 +231,7 @@ void FunctionsLesson::PROPORTION_JUDGE_SCENE() {
 // A rectangle 4 cm high and x cm wide: y = 4x, the constant is the height.
 void FunctionsLesson::PROPORTION_EXAMPLE1_SCENE() {
     white_box(0, 0, 1760, 1800);
-    figure_frame(720, 300, 4, 3, 60);
-    figure_point(5, 0, 2);
-    figure_point(6, 0, 0);
-    figure_point(7, 4, 0);
-    figure_point(8, 4, 2);
-    rt::SET_DRAW_WIDTH(5);
-    figure_quad(5, 6, 7, 8);
-    length_mark(5, 8, -1, 5, 20, "xcm");
-    length_mark(5, 6, 1, 10, 20, "4cm");
+    rectangle_4_by_x(720);
     label_at(X_A(5) + 60, Y_A(5) + 30, 3, "ycm^2");
     XI1 = 40;
     YI1 = 30;
