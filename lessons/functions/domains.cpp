@@ -73,18 +73,25 @@ void FunctionsLesson::NUMBER_LINE_SLIDER_DRAW() {
 
 void FunctionsLesson::NUMBER_LINE_SLIDER_KEYS() {
     for (;;) {
-        AA_S = "←→で動く,ENTERで終了";
-        BOTTOM_MESSAGE_WAIT();
-        const bool right = I_S == rt::CHR(28);
-        const bool left = I_S == rt::CHR(29);
-        const bool enter = I_S == rt::CHR(13);
-        if (!right && !left && !enter) continue;
-        if (right) GX = GX + 30;
-        if (left) GX = GX - 30;
+        const float step = arrow_key_step();
+        GX = GX + 30 * step;
         if (GX > GX1) GX = GX1;
         if (GX < GX0) GX = GX0;
-        if (enter) return;
+        if (step == 0) return;
         NUMBER_LINE_SLIDER_DRAW();
+    }
+}
+
+// The message "←→で動く,ENTERで終了" in the bottom bar until an arrow or
+// Enter comes (any other key asks again): 1 for the right arrow (code 28),
+// -1 for the left arrow (code 29), 0 for Enter. The key is left in I$.
+float FunctionsLesson::arrow_key_step() {
+    for (;;) {
+        AA_S = "←→で動く,ENTERで終了";
+        BOTTOM_MESSAGE_WAIT();
+        if (I_S == rt::CHR(28)) return 1;
+        if (I_S == rt::CHR(29)) return -1;
+        if (I_S == rt::CHR(13)) return 0;
     }
 }
 

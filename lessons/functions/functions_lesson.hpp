@@ -63,6 +63,9 @@ protected:
     void label_at(float x, float y, float colour, const std::string& text);
     // A white box erasing w by h pixels from (x, y).
     void white_box(float x, float y, float w, float h);
+    // The arrow-key prompt of the interactive figures: 1 right, -1 left,
+    // 0 Enter (other keys ask again).
+    float arrow_key_step();
     // The aims page: "<めあて>" at (44, 240), the aim 65 px lower and
     // `indent` px further right.
     void aim_page(float indent, const std::string& aim);

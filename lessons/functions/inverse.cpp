@@ -204,18 +204,12 @@ void FunctionsLesson::AREA18_RECT_DRAW() {
 // The arrow-key loop: code 28 widens and code 29 narrows the rectangle by
 // 1 cm within 2 to 9 cm, each arrow redrawing it; Enter ends the loop.
 void FunctionsLesson::AREA18_RECT_KEYS() {
-    const std::string widen = rt::CHR(28);
-    const std::string narrow = rt::CHR(29);
-    const std::string enter = rt::CHR(13);
     for (;;) {
-        AA_S = "←→で動く,ENTERで終了";
-        BOTTOM_MESSAGE_WAIT();
-        if (I_S != widen && I_S != narrow && I_S != enter) continue;
-        if (I_S == widen) X_A(5) = X_A(5) + 1;
-        if (I_S == narrow) X_A(5) = X_A(5) - 1;
+        const float step = arrow_key_step();
+        X_A(5) = X_A(5) + step;
         if (X_A(5) > 8) X_A(5) = 9;
         if (X_A(5) < 2) X_A(5) = 2;
-        if (I_S == enter) return;
+        if (step == 0) return;
         Y_A(5) = 18 / X_A(5);
         X_A(3) = X_A(1) + SIZE * X_A(5);
         X_A(4) = X_A(3);
