@@ -82,19 +82,6 @@ void FunctionsLesson::NUMBER_LINE_SLIDER_KEYS() {
     }
 }
 
-// The message "←→で動く,ENTERで終了" in the bottom bar until an arrow or
-// Enter comes (any other key asks again): 1 for the right arrow (code 28),
-// -1 for the left arrow (code 29), 0 for Enter. The key is left in I$.
-float FunctionsLesson::arrow_key_step() {
-    for (;;) {
-        AA_S = "←→で動く,ENTERで終了";
-        BOTTOM_MESSAGE_WAIT();
-        if (I_S == rt::CHR(28)) return 1;
-        if (I_S == rt::CHR(29)) return -1;
-        if (I_S == rt::CHR(13)) return 0;
-    }
-}
-
 // ---- topic entry and bar ---------------------------------------------------------------
 
 void FunctionsLesson::DOMAIN_MENU() {

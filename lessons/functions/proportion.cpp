@@ -10,65 +10,10 @@ namespace lessons {
 
 // ---- scene helpers of topics 5 to 7 ----------------------------------------------
 
-void FunctionsLesson::figure_frame(float ggx, float ggy, float yoko, float tate, float size) {
-    GGX = ggx;
-    GGY = ggy;
-    YOKO = yoko;
-    TATE = tate;
-    CCC2 = 15;
-    SIZE = size;
-    DRAW_GRID();
-}
-
 // The rectangle x cm by 4 cm in an invisible 4 by 3 frame of 60 px squares
-// with its corner at (frame_x, 300): points 5 to 8 its corners, drawn in
-// width 5 with its two length marks.
+// with its corner at (frame_x, 300): points 5 to 8 its corners.
 void FunctionsLesson::rectangle_4_by_x(float frame_x) {
-    figure_frame(frame_x, 300, 4, 3, 60);
-    figure_point(5, 0, 2);
-    figure_point(6, 0, 0);
-    figure_point(7, 4, 0);
-    figure_point(8, 4, 2);
-    rt::SET_DRAW_WIDTH(5);
-    figure_quad(5, 6, 7, 8);
-    length_mark(5, 8, -1, 5, 20, "xcm");
-    length_mark(5, 6, 1, 10, 20, "4cm");
-}
-
-void FunctionsLesson::figure_point(int index, float a, float b) {
-    X_A(index) = a;
-    Y_A(index) = b;
-    X_A(index) = GX0 + SIZE * X_A(index);
-    Y_A(index) = GY0 - SIZE * Y_A(index);
-}
-
-void FunctionsLesson::figure_quad(int p1, int p2, int p3, int p4) {
-    const int corners[4] = {p1, p2, p3, p4};
-    for (int i = 1; i <= 4; ++i) {
-        G_A(1, i) = X_A(corners[i - 1]);
-        G_A(2, i) = Y_A(corners[i - 1]);
-    }
-    SIZE1 = 5;
-    CCC2 = 0;
-    KAKU = 4;
-    NAGASA = 10;
-    AAA_S = "";
-    DRAW_POLYGON();
-}
-
-void FunctionsLesson::length_mark(int from, int to, float houkou, float haba, float takasa,
-                                  const std::string& label) {
-    ZX0 = X_A(from);
-    ZY0 = Y_A(from);
-    ZX1 = X_A(to);
-    ZY1 = Y_A(to);
-    CCC1 = 3;
-    CCC2 = 3;
-    HOUKOU = houkou;
-    HABA = haba;
-    TAKASA = takasa;
-    AAA_S = label;
-    DOTTED_ARC();
+    rectangle_with_length_marks(frame_x, 300, 4, "xcm", "4cm");
 }
 
 void FunctionsLesson::answer_parallelogram(float ggx, const std::string& height_label,

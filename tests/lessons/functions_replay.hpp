@@ -1,150 +1,20 @@
-// Replaying keys through lesson_functions headless and reading back what was
-// drawn: texts as runs of glyphs, boxes, lines and circles.
+// Replaying keys through lesson_functions: the whole program, or a probe that
+// runs some of its routines in place of the main menu.
 #pragma once
 
-#include <cmath>
-#include <functional>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "framework/platform/screen.hpp"
-#include "framework/platform/session.hpp"
-#include "framework/platform/text.hpp"
-#include "framework/shell/program.hpp"
+#include "lesson_replay.hpp"
 #include "lessons/functions/functions_lesson.hpp"
 
 namespace functions_replay {
 
-// One text as the learner reads it: the glyphs of one colour that follow one
-// another along a line. Blanks draw no glyph and a minus sign is a line, so a
-// run holds neither; fraction bars and root signs (lines) do not break it.
-// Its place is the first glyph's x and the y of its first upright glyph
-// (italic letters stand higher). Text in CP932, as the literals of the tests.
-struct TextRun {
-    float x = 0;
-    float y = 0;
-    int colour = 0;
-    std::string text;
-    std::size_t op_index = 0;  // the first glyph's place in the record
-};
+using namespace lesson_replay;
 
-// A text as its run reads: without blanks and minus signs (neither byte
-// occurs inside a two-byte character).
-inline std::string as_run(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        if (c != ' ' && c != '-') out += c;
-    return out;
-}
-
-// Texts drawn below the page (measuring) are left out.
-inline std::vector<TextRun> text_runs(const std::vector<rt::DrawOp>& ops) {
-    std::vector<TextRun> runs;
-    float last_x = 0;
-    bool open = false;
-    bool upright_seen = false;
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        const rt::DrawOp& op = ops[i];
-        if (op.kind != rt::DrawOp::Kind::Text) {
-            if (op.kind != rt::DrawOp::Kind::Wait && op.kind != rt::DrawOp::Kind::Line) open = false;
-            continue;
-        }
-        if (op.y1 >= rt::kScreenHeight || as_run(op.text).empty()) continue;
-        const bool continues = open && op.colour == runs.back().colour &&
-                               std::fabs(op.y1 - runs.back().y) < 30 && op.x1 >= last_x &&
-                               op.x1 <= last_x + 100;
-        if (continues) {
-            runs.back().text += as_run(op.text);
-        } else {
-            runs.push_back({op.x1, op.y1, op.colour, as_run(op.text), i});
-            upright_seen = false;
-        }
-        if (!op.italic && !upright_seen) {
-            runs.back().y = op.y1;
-            upright_seen = true;
-        }
-        last_x = op.x1;
-        open = true;
-    }
-    return runs;
-}
-
-inline std::optional<TextRun> find_run(const std::vector<TextRun>& runs, const std::string& text,
-                                       std::size_t from_op = 0) {
-    for (const TextRun& run : runs)
-        if (run.text == as_run(text) && run.op_index >= from_op) return run;
-    return std::nullopt;
-}
-
-inline int count_runs(const std::vector<TextRun>& runs, const std::string& text) {
-    int n = 0;
-    for (const TextRun& run : runs) n += run.text == as_run(text);
-    return n;
-}
-
-struct Replay {
-    rt::RunResult result;
-    std::vector<rt::DrawOp> ops;
-    std::vector<TextRun> runs;
-
-    // The keys the program took, in order.
-    std::vector<int> keys() const {
-        std::vector<int> codes;
-        for (const auto& op : ops)
-            if (op.kind == rt::DrawOp::Kind::Key) codes.push_back(op.code);
-        return codes;
-    }
-    // Index of the op of the n-th key taken (0-based); ops.size() if none.
-    std::size_t key_op(std::size_t n) const {
-        for (std::size_t i = 0; i < ops.size(); ++i)
-            if (ops[i].kind == rt::DrawOp::Kind::Key && n-- == 0) return i;
-        return ops.size();
-    }
-    std::vector<rt::DrawOp> of_kind(rt::DrawOp::Kind kind, std::size_t from = 0,
-                                    std::size_t to = SIZE_MAX) const {
-        std::vector<rt::DrawOp> found;
-        for (std::size_t i = from; i < ops.size() && i < to; ++i)
-            if (ops[i].kind == kind) found.push_back(ops[i]);
-        return found;
-    }
-    bool has_box(float x1, float y1, float x2, float y2, int border, int fill) const {
-        for (const auto& op : ops)
-            if (op.kind == rt::DrawOp::Kind::Box && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 &&
-                op.y2 == y2 && op.colour == border && op.fill == fill)
-                return true;
-        return false;
-    }
-};
-
-inline rt::SessionOptions headless(const std::string& keys, long op_limit = 2'000'000) {
-    rt::SessionOptions options;
-    options.headless = true;
-    options.rasterise = false;
-    options.record = true;
-    options.keys = keys;
-    options.op_limit_without_key = op_limit;
-    return options;
-}
-
-inline Replay finish(rt::RunResult result) {
-    Replay replay{result, rt::recorded_ops(), {}};
-    replay.runs = text_runs(replay.ops);
-    return replay;
-}
-
-// The whole program from its main menu.
 inline Replay replay_program(const std::string& keys) {
-    return finish(shell::run_lesson(
-        headless(keys), [] { return std::make_unique<lessons::FunctionsLesson>(); }));
+    return lesson_replay::replay_program<lessons::FunctionsLesson>(keys);
 }
 
-// The lesson with its routines in reach: `body` runs in place of the main
-// menu, after start-up.
-class Probe : public lessons::FunctionsLesson {
+class Probe : public ProbeOf<lessons::FunctionsLesson> {
 public:
-    std::function<void(Probe&)> body;
     using FunctionsLesson::GX11_S;
     using FunctionsLesson::GX1_S;
     using FunctionsLesson::GX21_S;
@@ -157,17 +27,10 @@ public:
     using FunctionsLesson::POOL_AIM_AND_GEOMETRY;
     using FunctionsLesson::POOL_FILL_ANIMATION_TIMED;
     using FunctionsLesson::SHREDDER_SCENE;
-
-protected:
-    void MAIN_MENU_ENTRY() override { body(*this); }
 };
 
 inline Replay replay_probe(const std::string& keys, std::function<void(Probe&)> body) {
-    return finish(shell::run_lesson(headless(keys), [&] {
-        auto probe = std::make_unique<Probe>();
-        probe->body = body;
-        return probe;
-    }));
+    return lesson_replay::replay_probe<Probe>(keys, body);
 }
 
 }  // namespace functions_replay

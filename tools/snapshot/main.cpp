@@ -15,6 +15,15 @@
 #ifdef HAVE_LESSON_functions
 #include "lessons/functions/functions_lesson.hpp"
 #endif
+#ifdef HAVE_LESSON_direct
+#include "lessons/direct/direct_lesson.hpp"
+#endif
+#ifdef HAVE_LESSON_inverse
+#include "lessons/inverse/inverse_lesson.hpp"
+#endif
+#ifdef HAVE_LESSON_applied
+#include "lessons/applied/applied_lesson.hpp"
+#endif
 
 int main(int argc, char** argv) {
     std::map<std::string, shell::LessonFactory> lessons;
@@ -22,6 +31,18 @@ int main(int argc, char** argv) {
 #ifdef HAVE_LESSON_functions
     lessons["functions"] = [] { return std::make_unique<lessons::FunctionsLesson>(); };
     lessons["lesson_functions"] = lessons["functions"];
+#endif
+#ifdef HAVE_LESSON_direct
+    lessons["direct"] = [] { return std::make_unique<lessons::DirectLesson>(); };
+    lessons["lesson_direct"] = lessons["direct"];
+#endif
+#ifdef HAVE_LESSON_inverse
+    lessons["inverse"] = [] { return std::make_unique<lessons::InverseLesson>(); };
+    lessons["lesson_inverse"] = lessons["inverse"];
+#endif
+#ifdef HAVE_LESSON_applied
+    lessons["applied"] = [] { return std::make_unique<lessons::AppliedLesson>(); };
+    lessons["lesson_applied"] = lessons["applied"];
 #endif
     if (argc < 2 || !lessons.contains(argv[1])) {
         std::cerr << "usage: snapshot <lesson> [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n"

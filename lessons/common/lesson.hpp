@@ -1,0 +1,98 @@
+// What every lesson program shares: the main-menu panel, the sub-menu bar
+// loop, the aims page, the scene pen and its cells, the arrow-key prompt and
+// the small figure shapes (an invisible frame, its points, a four-sided
+// outline and dotted length marks). Each program's class builds on this one.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "framework/figures/figures.hpp"
+#include "framework/platform/screen.hpp"
+#include "framework/shell/counted_loop.hpp"
+
+namespace lessons {
+
+using shell::count_loop;
+
+class Lesson : public figures::Figures {
+public:
+    // A typed value chooses an item only when it is a whole number in range.
+    // A decimal is out of range; a fraction chooses by its value, so "4/2"
+    // picks item 2 and "3/2" (1.5) picks nothing.
+    static bool whole_item(float value, int first, int last);
+
+    // One pass of a main menu, repeated until the entry names an item: the
+    // white page, the panel with the header "＜" + title + "　メニュー＞" and
+    // the numbered items (odd ones in colour 13, even ones in 15), the prompt
+    // "番号を入力して下さい。" and the number field. Returns the item chosen;
+    // for every item but `quit_item` the screen has been cleared white.
+    int main_menu_choice(std::initializer_list<const char*> items, int quit_item);
+
+    // One sub-menu bar at the bottom of the page: shows `bar_text`, reads a
+    // number and returns the chosen item 1..items, asking again for anything
+    // else with the page above the bar untouched. Sets SENTAKU and CCC1.
+    int submenu_choice(const std::string& bar_text, int items);
+
+    // A topic's bar loop: offers `bar_text`, runs scene k for item k and comes
+    // back to the bar; the item after the last scene returns (to the main menu).
+    template <class Program>
+    void run_bar(const std::string& bar_text, std::initializer_list<void (Program::*)()> scenes) {
+        const int items = static_cast<int>(scenes.size()) + 1;
+        for (;;) {
+            const int item = submenu_choice(bar_text, items);
+            if (item == items) return;
+            (static_cast<Program*>(this)->*scenes.begin()[item - 1])();
+        }
+    }
+
+protected:
+    // A program whose bars leave AINP = 10 after reading a choice says so here.
+    virtual void after_bar_choice() {}
+
+    // ---- program-wide values of the lesson programs ------------------------------
+    float IJ = 0;      // frame or step counter of a scene's own loop
+    float FMAESU = 0;  // the constant of the drill's last problem, never reset
+    float MAESU = 0;   // the variant of the drill's last problem, never reset
+
+    // ---- the scene pen ------------------------------------------------------------
+    // A text piece at (x, y) that becomes the current line (XI2, YI1 follow
+    // it); a piece that goes on at (XI2, YI1); a label of a figure that leaves
+    // the current line alone.
+    void write_at(float x, float y, float colour, const std::string& text);
+    void write_on(float colour, const std::string& text);
+    void label_at(float x, float y, float colour, const std::string& text);
+    // A white box erasing w by h pixels from (x, y).
+    void white_box(float x, float y, float w, float h);
+    // The aims page: "<めあて>" at (44, 240) in colour 3, the aim 65 px lower
+    // and `indent` px further right. A page that stands on its own clears the
+    // whole screen first.
+    void aim_page(float indent, const std::string& aim, bool clear_first = false);
+    // One framed table cell with its top left at (x, y).
+    void table_cell_at(float x, float y, float width, float height, const std::string& text,
+                       float text_colour, float border, float fill);
+    // The arrow-key prompt of the interactive figures: 1 right, -1 left,
+    // 0 Enter (other keys ask again). The key is left in I$.
+    float arrow_key_step();
+
+    // ---- figure shapes --------------------------------------------------------------
+    // An invisible figure frame: DRAW_GRID with CCC2 = 15 sets GX0, GY0 only.
+    void figure_frame(float ggx, float ggy, float yoko, float tate, float size);
+    // Figure point `index` at grid (a, b), kept in X() and Y() and turned into
+    // pixels of the current frame.
+    void figure_point(int index, float a, float b);
+    // The closed outline through four figure points, width 5, colour 0.
+    void figure_quad(int p1, int p2, int p3, int p4);
+    // A dotted length mark with its label over the side from point `from` to
+    // point `to`; the label in colour 3, shifted `label_shift` px to the right.
+    void length_mark(int from, int to, float houkou, float haba, float takasa,
+                     const std::string& label, float dot_colour = 3, float label_shift = 0);
+    // A rectangle `width` squares wide and 2 high in an invisible 4 by 3 frame
+    // of 60 px squares with its corner at (ggx, ggy): points 5 to 8 its
+    // corners, outlined at width 5, a length mark over the top side and one
+    // left of the left side.
+    void rectangle_with_length_marks(float ggx, float ggy, float width,
+                                     const std::string& top_label, const std::string& left_label);
+};
+
+}  // namespace lessons
