@@ -1,0 +1,9 @@
+// Graphs of y=ax.
+#include "direct_lesson.hpp"
+
+namespace lessons {
+
+// Not built yet: the menu comes straight back.
+void DirectLesson::TOPIC_GRAPH() {}
+
+}  // namespace lessons
