@@ -36,8 +36,7 @@ void FunctionsLesson::FUNCTIONS_MAIN_MENU() {
         CCC1 = 15;
         X = 264;
         Y = 30;
-        AA_S = "＜" + TITLE_S + "　メニュー＞";
-        TEXT_OUT();
+        MENU_HEADER();
         for (int item = 1; item <= 8; ++item) {
             CCC1 = item % 2 == 1 ? 13 : 15;
             X = 44;
