@@ -46,8 +46,9 @@ public:
 // The one window, maximised, showing the canvas scaled with its aspect kept.
 class Window {
 public:
-    // Opens the window; StartupFailure when there is no display.
-    static std::unique_ptr<Window> open();
+    // Opens the window, titled `title` (UTF-8); StartupFailure when there is
+    // no display.
+    static std::unique_ptr<Window> open(const std::string& title = "lesson");
     virtual ~Window() = default;
     // Shows the canvas: the region that changed since the last call (none:
     // nothing changed), or all of it when the window was exposed or resized.

@@ -30,7 +30,10 @@ namespace {
 // plain text 0, formulas 3, answers 5 and headings 7 on white; menu items 13
 // and 15 on the menu panel 10 (a dark chalkboard green); prompt text 9 (a
 // pale blue) on the prompt boxes 4 and 12 (two reds). 13 also fills header
-// cells under black text and stands on the teal 3 in badges.
+// cells and highlighted cells under black text and answers 5, and stands on
+// the teal 3 in badges and on the brown 6 of a highlighted cell; answers 5
+// also stand on the yellow 14. The canvas test holds every pair the programs
+// draw to 4.5:1.
 const std::array<std::uint32_t, 16>& palette_rgb() {
     static const std::array<std::uint32_t, 16> rgb = {
         0x000000,  //  0 black
@@ -38,8 +41,8 @@ const std::array<std::uint32_t, 16>& palette_rgb() {
         0x008A00,  //  2 green
         0x005A64,  //  3 teal (the classic cyan, dark enough for text)
         0x900000,  //  4 dark red
-        0x9C009C,  //  5 magenta
-        0xAA5500,  //  6 brown
+        0x940094,  //  5 magenta (dark enough for answers on the light pink 13)
+        0x804000,  //  6 brown (dark enough under the light pink 13)
         0x505050,  //  7 grey (the classic light grey, dark enough for text)
         0x808080,  //  8 mid grey
         0xC8E4FF,  //  9 pale blue
@@ -404,6 +407,17 @@ private:
         if (off_canvas(cx - r, cy - r, cx + r, cy + r, op.width) || r > 1e6) return;
         const bool whole = op.start == op.end;
         cairo_new_path(cr_);
+        const double half_width = std::max(1, op.width) / 2.0;
+        if (whole && r <= half_width) {
+            // A dot smaller than the pen (a dotted arc's radius 0.5 at width
+            // 5): the stroke covers the whole inside, but cairo strokes it as
+            // a ring and leaves the middle bare. It is drawn as what it is, a
+            // solid disc out to the stroke's outer edge, in its colour.
+            cairo_arc(cr_, cx, cy, r + half_width, 0, 2 * kPi);
+            set_colour(op.colour);
+            cairo_fill(cr_);
+            return;
+        }
         if (whole) {
             cairo_arc(cr_, cx, cy, r, 0, 2 * kPi);
             cairo_close_path(cr_);

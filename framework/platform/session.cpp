@@ -422,7 +422,10 @@ std::optional<std::string> parse_options(int argc, char** argv, SessionOptions& 
             return true;
         };
         std::string text;
-        if (arg == "--headless") {
+        if (arg == "--help" || arg == "-h") {
+            out.help = true;
+            return std::nullopt;
+        } else if (arg == "--headless") {
             out.headless = true;
         } else if (arg == "--keys") {
             if (!value(out.keys)) return "--keys needs a key script";
@@ -451,7 +454,10 @@ RunResult run_session(const SessionOptions& options, const std::function<void()>
     Session session;
     session.options = options;
     if (auto error = parse_key_script(options.keys, session.script)) throw detail::StartupFailure(*error);
-    if (!options.headless) session.window = detail::Window::open();
+    if (!options.headless) {
+        const std::string title = options.title.empty() ? "lesson" : to_utf8(options.title);
+        session.window = detail::Window::open(title);
+    }
     if (!options.headless || options.rasterise || !options.png_path.empty()) {
         session.canvas = detail::Canvas::create();
     }

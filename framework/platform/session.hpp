@@ -14,6 +14,8 @@ namespace rt {
 
 struct SessionOptions {
     bool headless = false;
+    // The window's title (CP932): the program's name. Empty: "lesson".
+    std::string title;
     // Key script: each character is a key; {enter} {bs} {del} {left} {right}
     // {esc} {close} name the others.
     std::string keys;
@@ -28,11 +30,14 @@ struct SessionOptions {
     // Called with every operation as it is drawn (timing tools watch the
     // keys and waits go by). Empty: nothing is called.
     std::function<void(const DrawOp&)> observer;
+    // The command line asked for the usage (--help or -h): nothing is run.
+    bool help = false;
 };
 
 // Parses the command line of a lesson program:
-//   [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]
-// Returns an error text for bad arguments.
+//   [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N] [-h | --help]
+// Returns an error text for bad arguments. --help or -h sets `help` and ends
+// the parsing: what follows it is not read.
 std::optional<std::string> parse_options(int argc, char** argv, SessionOptions& out);
 
 // Turns a key script into key codes; an error text for an unknown {name}.

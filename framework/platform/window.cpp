@@ -59,7 +59,7 @@ int key_code(const SDL_Keysym& key) {
 
 class SdlWindow final : public Window {
 public:
-    SdlWindow() {
+    explicit SdlWindow(const std::string& title) {
         if (SDL_Init(SDL_INIT_VIDEO) != 0) {
             throw StartupFailure(std::string("no display: ") + SDL_GetError());
         }
@@ -75,7 +75,7 @@ public:
         // The window surface is X11 shared memory, not a framebuffer emulated
         // through a GL renderer, which costs a whole frame on every update.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        window_ = SDL_CreateWindow("lesson", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                                    kScreenWidth, kScreenHeight,
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
         if (!window_ || !SDL_GetWindowSurface(window_)) {
@@ -223,6 +223,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Window> Window::open() { return std::make_unique<SdlWindow>(); }
+std::unique_ptr<Window> Window::open(const std::string& title) {
+    return std::make_unique<SdlWindow>(title);
+}
 
 }  // namespace rt::detail

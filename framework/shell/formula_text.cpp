@@ -1,5 +1,6 @@
-// Formula text: the writer of every formula, sentence and label, the measuring
-// of a text by writing it below the visible area, and the stacked fraction.
+// Formula text: the writer of every formula, sentence and label, the main
+// menu's header around it, the measuring of a text by writing it below the
+// visible area, and the stacked fraction.
 //
 // TEXT_OUT takes its text apart one character at a time: "ﾀ" ... "ﾀ" is a
 // stacked fraction, "#" the tall root sign over a fraction, "^" a superscript
@@ -22,6 +23,9 @@ const std::string kSuperscript = "^";
 
 // Measured texts are written at this height, below everything the window shows.
 constexpr float kMeasureY = 1800;
+
+// The face of the characters the glyph typesetter draws as they stand.
+const std::string kGothic = "ゴシック";
 
 }  // namespace
 
@@ -77,6 +81,30 @@ void Shell::TEXT_OUT() {
 
         RENDER_GLYPHS();
     }
+}
+
+// The header "＜" + TITLE$ + "　メニュー＞" from (X, Y) in colour CCC1. A
+// program's name is not a formula: its characters are drawn as they stand
+// (an "l" stays an "l", a "c" upright), each where and as the glyph
+// typesetter draws a plain character: Gothic, size 16, bold, a one-byte
+// character magnified (3, 3) and 27 pixels on, a two-byte one (2, 3) and 34
+// on. The brackets and "メニュー" go through TEXT_OUT. Leaves X after the
+// header and AA$ empty, as TEXT_OUT does.
+void Shell::MENU_HEADER() {
+    AA_S = "＜";
+    TEXT_OUT();
+    rt::SET_FONT_NAME(kGothic);
+    rt::SET_FONT_SIZE(16);
+    rt::SET_FONT_BOLD(-1);
+    for (std::size_t pos = 0; pos < TITLE_S.size();) {
+        const std::string c(rt::next_char(TITLE_S, pos));
+        const bool wide = c.size() == 2;
+        if (c != " ") rt::SYMBOL(X, Y, c, wide ? 2 : 3, 3, rt::CINT(CCC1));
+        X = X + (wide ? 34 : 27);
+    }
+    rt::SET_FONT_BOLD(0);
+    AA_S = "　メニュー＞";
+    TEXT_OUT();
 }
 
 void Shell::MEASURE_TEXT() {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "framework/platform/session.hpp"
 #include "shell.hpp"
@@ -14,12 +15,17 @@ namespace shell {
 using LessonFactory = std::function<std::unique_ptr<Shell>()>;
 
 // Runs one lesson under the given options; the lesson object lives as long
-// as the run. Returns the session's result.
+// as the run. The window is titled with the lesson's title unless the options
+// name another. Returns the session's result.
 rt::RunResult run_lesson(const rt::SessionOptions& options, const LessonFactory& make);
 
+// The usage of a lesson program called `program`: one line of synopsis, then
+// one line for each option.
+std::string usage_text(const std::string& program);
+
 // main() of a lesson program: parses the command line, runs, and returns the
-// exit status (2 for a bad command line, 1 when the window or fonts cannot be
-// had).
+// exit status (0 after printing the usage for --help or -h, 2 for a bad
+// command line, 1 when the window or fonts cannot be had).
 int lesson_main(int argc, char** argv, const LessonFactory& make);
 
 }  // namespace shell

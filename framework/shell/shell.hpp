@@ -49,6 +49,9 @@ public:
 
     // ---- formula text -------------------------------------------------------------
     void TEXT_OUT();
+    // The main menu's header: "＜" + TITLE$ + "　メニュー＞" at (X, Y) in CCC1,
+    // the title's letters as plain text.
+    void MENU_HEADER();
     void MEASURE_TEXT();
     void DRAW_FRACTION();
     void RENDER_GLYPHS();
@@ -77,9 +80,11 @@ public:
     // through STRIP_SPACES (A$ is left holding the text).
     std::string stripped_text_of(float value);
 
-protected:
-    // The lesson program's title (TITLE$) and main menu.
+    // The lesson program's title (TITLE$): its name, also the window's title.
     virtual std::string program_title() const = 0;
+
+protected:
+    // The lesson program's main menu.
     virtual void MAIN_MENU_ENTRY() = 0;
 };
 

@@ -54,22 +54,42 @@ void Shell::ERROR_HANDLER(const rt::RuntimeError& error) {
 
 rt::RunResult run_lesson(const rt::SessionOptions& options, const LessonFactory& make) {
     std::unique_ptr<Shell> lesson = make();
+    // A teacher with two programs open tells their windows apart by name.
+    rt::SessionOptions titled = options;
+    if (titled.title.empty()) titled.title = lesson->program_title();
     return rt::run_session(
-        options, [&] { lesson->START_SETTINGS(); },
+        titled, [&] { lesson->START_SETTINGS(); },
         [&](const rt::RuntimeError& error) { lesson->ERROR_HANDLER(error); });
+}
+
+std::string usage_text(const std::string& program) {
+    return "usage: " + program +
+           " [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n"
+           "  --headless      run without a window, the keys taken from --keys\n"
+           "  --keys SCRIPT   keys to replay, one character each; {enter} {bs} {del}\n"
+           "                  {left} {right} {esc} {close} name the others\n"
+           "  --png FILE      write the screen as a PNG when the run ends\n"
+           "  --log FILE      write every drawing operation as JSON lines\n"
+           "  --seed N        use N in place of the clock's seed (repeatable drills)\n"
+           "  -h, --help      print this help and exit\n";
 }
 
 int lesson_main(int argc, char** argv, const LessonFactory& make) {
     rt::SessionOptions options;
+    const std::string program = argc > 0 ? argv[0] : "lesson";
     if (auto error = rt::parse_options(argc, argv, options)) {
-        std::cerr << argv[0] << ": " << *error << "\n"
-                  << "usage: " << argv[0] << " [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n";
+        const std::string usage = usage_text(program);
+        std::cerr << program << ": " << *error << "\n" << usage.substr(0, usage.find('\n') + 1);
         return 2;
+    }
+    if (options.help) {
+        std::cout << usage_text(program);
+        return 0;
     }
     try {
         return run_lesson(options, make).exit_status;
     } catch (const std::runtime_error& failure) {
-        std::cerr << argv[0] << ": " << failure.what() << "\n";
+        std::cerr << program << ": " << failure.what() << "\n";
         return 1;
     }
 }

@@ -16,8 +16,7 @@ int Lesson::main_menu_choice(std::initializer_list<const char*> items, int quit_
         CCC1 = 15;
         X = 264;
         Y = 30;
-        AA_S = "＜" + TITLE_S + "　メニュー＞";
-        TEXT_OUT();
+        MENU_HEADER();
         int item = 1;
         for (const char* text : items) {
             CCC1 = item % 2 == 1 ? 13 : 15;

@@ -29,6 +29,25 @@ TEST(FunctionsMainMenu, DrawsPanelHeaderItemsAndPrompt) {
     EXPECT_EQ(header->x, 264);
     EXPECT_EQ(header->y, 30);
     EXPECT_EQ(header->colour, 15);
+    // The title is a name, not a formula: its letters are plain text in the
+    // header's face, size and colour, one cell of 27 after another (no
+    // script ell, no slanted serif c), after the bracket's 34.
+    const std::string title = "lesson_functions";
+    for (std::size_t i = 0; i < title.size(); ++i) {
+        SCOPED_TRACE(title.substr(i, 1));
+        const DrawOp& glyph = r.ops[header->op_index + 1 + i];
+        ASSERT_EQ(glyph.kind, DrawOp::Kind::Text);
+        EXPECT_EQ(glyph.text, title.substr(i, 1));
+        EXPECT_EQ(glyph.font, "ゴシック");
+        EXPECT_EQ(glyph.size, 16);
+        EXPECT_TRUE(glyph.bold);
+        EXPECT_FALSE(glyph.italic);
+        EXPECT_EQ(glyph.h, 3);
+        EXPECT_EQ(glyph.v, 3);
+        EXPECT_EQ(glyph.x1, 264 + 34 + 27 * static_cast<float>(i));
+        EXPECT_EQ(glyph.y1, 30);
+        EXPECT_EQ(glyph.colour, 15);
+    }
     const char* const items[] = {"1　プール・定義", "2　変域",  "3　2つの数量の関係", "4　シュレッダー",
                                  "5　比例",         "6　反比例", "7　P122 基本の問題", "8　終了"};
     for (int i = 0; i < 8; ++i) {

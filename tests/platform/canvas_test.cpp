@@ -271,27 +271,77 @@ double luminance(std::uint32_t argb) {
            0.0722 * channel(argb & 0xFF);
 }
 
-TEST(Canvas, EveryTextColourIsLegibleOnItsBackground) {
-    auto canvas = fresh_canvas();
+// The palette as the canvas paints it: one filled box of each colour.
+struct Painted {
     std::uint32_t colour[16];
+};
+
+Painted painted_palette() {
+    auto canvas = fresh_canvas();
+    Painted p{};
     for (int i = 0; i < 16; ++i) {
         canvas->draw(box_op(10 + 20 * i, 10, 19 + 20 * i, 19, i, i, 1));
-        colour[i] = canvas->pixel(15 + 20 * i, 15);
+        p.colour[i] = canvas->pixel(15 + 20 * i, 15);
     }
-    EXPECT_EQ(colour[15], kWhitePixel);
-    for (int i = 0; i < 15; ++i) EXPECT_NE(colour[i], kWhitePixel) << i;
+    return p;
+}
+
+std::uint8_t red(std::uint32_t argb) { return (argb >> 16) & 0xFF; }
+std::uint8_t green(std::uint32_t argb) { return (argb >> 8) & 0xFF; }
+std::uint8_t blue(std::uint32_t argb) { return argb & 0xFF; }
+
+// Every (text colour, background) pair that the four programs draw, as
+// lesson_functions draws it and as the design of the other three has it:
+// 4.5:1 or better, pair by pair.
+TEST(Canvas, EveryTextColourIsLegibleOnItsBackground) {
+    const Painted p = painted_palette();
+    EXPECT_EQ(p.colour[15], kWhitePixel);
+    for (int i = 0; i < 15; ++i) EXPECT_NE(p.colour[i], kWhitePixel) << i;
     struct Pair {
         int text, background;
     };
-    // Text on white; menu items on the menu panel; prompt text on the prompt
-    // boxes; black on header cells and badge numbers on their teal.
-    const Pair pairs[] = {{0, 15}, {3, 15}, {5, 15}, {7, 15}, {13, 10}, {15, 10},
-                          {9, 4},  {9, 12}, {0, 13}, {13, 3}};
-    for (const Pair& p : pairs) {
-        const double a = luminance(colour[p.text]), b = luminance(colour[p.background]);
+    const Pair pairs[] = {
+        {0, 15},   // plain text on white, every page; the number field's label
+        {3, 15},   // formulas, titles, key terms; a graph's label in its colour
+        {5, 15},   // answers; the number field's echo; summary headings
+        {7, 15},   // headings, notes, textbook pointers; a graph's label
+        {13, 10},  // odd menu items on the menu panel
+        {15, 10},  // the menu header and the even menu items
+        {9, 4},    // the key-wait box and the bottom bar's message box
+        {9, 12},   // the box of "次のステップは１を入力。" after a drill
+        {0, 13},   // header cells (P122 基本の問題, コピー用紙), the depth table, slides
+        {5, 13},   // the depth table's answers, the domain answer box, a highlighted column
+        {3, 13},   // the point P of a chapter problem over its filled triangle ABP
+        {0, 11},   // the depth numbers over the pool's water; the odd slides
+        {13, 3},   // the number badges of the basic problems
+        {13, 6},   // the highlighted x cell of lesson_direct's table of y=-3x
+        {5, 14},   // the highlighted y cell below it
+    };
+    for (const Pair& pair : pairs) {
+        const double a = luminance(p.colour[pair.text]);
+        const double b = luminance(p.colour[pair.background]);
         const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-        EXPECT_GE(ratio, 4.5) << "colour " << p.text << " on " << p.background;
+        EXPECT_GE(ratio, 4.5) << "colour " << pair.text << " on " << pair.background;
     }
+}
+
+// The colours tuned for legibility stay recognisably themselves.
+TEST(Canvas, TunedColoursKeepTheirHues) {
+    const Painted p = painted_palette();
+    // 5 a strong magenta: red and blue alike and strong, no green.
+    const std::uint32_t magenta = p.colour[5];
+    EXPECT_GE(red(magenta), 0x80);
+    EXPECT_NEAR(red(magenta), blue(magenta), 0x10);
+    EXPECT_LE(green(magenta), 0x10);
+    // 13 a light pink: light, green the weakest, red the strongest.
+    const std::uint32_t pink = p.colour[13];
+    EXPECT_GE(luminance(pink), 0.5);
+    EXPECT_LT(green(pink), blue(pink));
+    EXPECT_GE(red(pink), blue(pink));
+    // 6 a brown: red over green over blue.
+    const std::uint32_t brown = p.colour[6];
+    EXPECT_GT(red(brown), green(brown));
+    EXPECT_GT(green(brown), blue(brown));
 }
 
 TEST(Canvas, ArcRunsClockwiseFromItsStartFraction) {
@@ -319,6 +369,34 @@ TEST(Canvas, ArcRunsClockwiseFromItsStartFraction) {
     canvas->draw(dot);
     EXPECT_NE(canvas->pixel(600, 500), kWhitePixel);
     EXPECT_EQ(canvas->pixel(610, 500), kWhitePixel);
+}
+
+// A dot of a dotted arc: radius 0.5 at draw width 5. It is a solid disc
+// about as wide as the pen, in its colour through the middle, not a ring.
+TEST(Canvas, ASmallFilledDotIsASolidDisc) {
+    const Painted p = painted_palette();
+    auto canvas = fresh_canvas();
+    DrawOp dot;
+    dot.kind = DrawOp::Kind::Circle;
+    dot.x1 = 200, dot.y1 = 200, dot.r = 0.5f, dot.colour = 3, dot.fill = 3, dot.width = 5;
+    canvas->draw(dot);
+    for (int d = -1; d <= 1; ++d) {
+        EXPECT_EQ(canvas->pixel(200 + d, 200), p.colour[3]) << d;
+        EXPECT_EQ(canvas->pixel(200, 200 + d), p.colour[3]) << d;
+    }
+    EXPECT_NE(canvas->pixel(202, 200), kWhitePixel);
+    EXPECT_NE(canvas->pixel(198, 200), kWhitePixel);
+    const Ink ink = ink_in(*canvas, 190, 190, 211, 211);
+    EXPECT_NEAR(ink.right - ink.left + 1, 5, 2);
+    EXPECT_NEAR(ink.bottom - ink.top + 1, 5, 2);
+
+    // A graph's dot (radius 1 at width 3) and an outline dot alike.
+    dot.x1 = 300, dot.r = 1, dot.width = 3, dot.colour = 5, dot.fill = 5;
+    canvas->draw(dot);
+    EXPECT_EQ(canvas->pixel(300, 200), p.colour[5]);
+    dot.x1 = 400, dot.r = 0.5f, dot.width = 5, dot.fill = rt::kNoFill;
+    canvas->draw(dot);
+    EXPECT_EQ(canvas->pixel(400, 200), p.colour[5]);
 }
 
 TEST(Canvas, WritesThePictureAsPng) {

@@ -1,6 +1,10 @@
-// Start-up, the seed from the clock and the error screen, run headless.
+// Start-up, the seed from the clock and the error screen, run headless; the
+// command line and the window's title.
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
+#include <cstdlib>
 #include <memory>
 
 #include "framework/platform/numbers.hpp"
@@ -122,6 +126,82 @@ TEST(HeadlessRun, KeyScriptNamesSpecialKeys) {
     EXPECT_EQ(codes, (std::vector<int>{'1', 13, 8, 12, 29, 28, 27}));
     EXPECT_TRUE(rt::parse_key_script("{nope}", codes));
     EXPECT_TRUE(rt::parse_key_script("{enter", codes));
+}
+
+// The title of the one window that is open, or "" when none is.
+std::string open_window_title() {
+    for (Uint32 id = 1; id < (1u << 16); ++id) {
+        if (SDL_Window* window = SDL_GetWindowFromID(id)) return SDL_GetWindowTitle(window);
+    }
+    return "";
+}
+
+TEST(StartUp, TheWindowIsTitledWithTheProgramsName) {
+    // SDL's dummy video driver needs no display.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    std::string title = "(menu not reached)";
+    rt::SessionOptions windowed;
+    windowed.rasterise = false;
+    try {
+        shell::run_lesson(windowed, [&] {
+            auto lesson = std::make_unique<ProbeLesson>();
+            lesson->on_menu = [&](ProbeLesson&) { title = open_window_title(); };
+            return lesson;
+        });
+    } catch (const std::runtime_error& failure) {
+        unsetenv("SDL_VIDEODRIVER");
+        GTEST_SKIP() << failure.what();
+    }
+    unsetenv("SDL_VIDEODRIVER");
+    EXPECT_EQ(title, "lesson_probe");
+}
+
+// lesson_main on a command line, with what it printed.
+struct CommandLine {
+    int status = -1;
+    std::string out, err;
+    bool ran = false;
+};
+
+CommandLine run_command_line(std::vector<std::string> args) {
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    CommandLine result;
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    result.status = shell::lesson_main(static_cast<int>(args.size()), argv.data(), [&] {
+        result.ran = true;
+        return std::make_unique<ProbeLesson>();
+    });
+    result.err = testing::internal::GetCapturedStderr();
+    result.out = testing::internal::GetCapturedStdout();
+    return result;
+}
+
+TEST(CommandLine, HelpPrintsTheUsageAndRunsNothing) {
+    for (const char* flag : {"--help", "-h"}) {
+        SCOPED_TRACE(flag);
+        const CommandLine r = run_command_line({"lesson_probe", flag});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_FALSE(r.ran);
+        EXPECT_EQ(r.out.rfind("usage: lesson_probe [--headless]", 0), 0u) << r.out;
+        for (const char* option : {"--keys", "--png", "--log", "--seed", "--help"}) {
+            EXPECT_NE(r.out.find(option), std::string::npos) << option;
+        }
+        EXPECT_EQ(r.err, "");
+    }
+    // After other options too.
+    EXPECT_EQ(run_command_line({"lesson_probe", "--seed", "3", "-h"}).status, 0);
+}
+
+TEST(CommandLine, AnUnknownArgumentIsRefused) {
+    const CommandLine r = run_command_line({"lesson_probe", "--bogus"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(r.ran);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("lesson_probe: unknown argument --bogus\nusage: lesson_probe", 0), 0u)
+        << r.err;
 }
 
 TEST(HeadlessRun, AFlushNeverEatsKeysTypedLater) {

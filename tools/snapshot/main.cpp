@@ -3,8 +3,9 @@
 //
 //   snapshot <lesson> --keys "3{enter}1{enter}  " --png out.png --log out.jsonl --seed N
 //
-// Exits 0 when the script ran out, 3 when the error screen is showing, 4 when
-// the program drew for ever without taking a key, 2 for a bad command line.
+// Exits 0 when the script ran out (or after printing the usage for --help or
+// -h), 3 when the error screen is showing, 4 when the program drew for ever
+// without taking a key, 2 for a bad command line.
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -44,17 +45,30 @@ int main(int argc, char** argv) {
     lessons["applied"] = [] { return std::make_unique<lessons::AppliedLesson>(); };
     lessons["lesson_applied"] = lessons["applied"];
 #endif
+    auto usage = [&](std::ostream& out) {
+        out << "usage: snapshot <lesson> [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n"
+            << "lessons:";
+        for (const auto& [name, make] : lessons) out << " " << name;
+        out << "\n";
+    };
+    const bool help =
+        argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+    if (help) {
+        usage(std::cout);
+        return 0;
+    }
     if (argc < 2 || !lessons.contains(argv[1])) {
-        std::cerr << "usage: snapshot <lesson> [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n"
-                  << "lessons:";
-        for (const auto& [name, make] : lessons) std::cerr << " " << name;
-        std::cerr << "\n";
+        usage(std::cerr);
         return 2;
     }
     rt::SessionOptions options;
     if (auto error = rt::parse_options(argc - 1, argv + 1, options)) {
         std::cerr << "snapshot: " << *error << "\n";
         return 2;
+    }
+    if (options.help) {
+        usage(std::cout);
+        return 0;
     }
     options.headless = true;
     options.op_limit_without_key = 5'000'000;
