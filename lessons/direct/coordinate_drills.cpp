@@ -1,6 +1,6 @@
 // The two drills on points of the coordinate plane and their random points.
-// Drill 1 gives coordinates and letters up to eight points, one of them
-// right; drill 2 shows one point and then its coordinates. Each repeats
+// Drill 1 gives a point's coordinates and letters up to eight points, one
+// of them the right one; drill 2 shows one point and then its coordinates. Each repeats
 // until the learner enters 1; drill 2 follows drill 1, then the textbook.
 #include "direct_lesson.hpp"
 #include "framework/platform/numbers.hpp"
@@ -10,7 +10,6 @@ namespace lessons {
 namespace {
 
 // The elements of T() (for x) and F() (for y) that each variant chooses.
-
 struct Elements {
     float t, f;
 };
@@ -66,7 +65,8 @@ void DirectLesson::GEN_RANDOM_POINT_OF_4() {
     choose_point(chosen.t, chosen.f);
 }
 
-// Both drills draw on one plane, its origin at (704, 364).
+// Drill 1, then drill 2, then the textbook exercises. Both drills draw on
+// one plane, its origin at (704, 364), one value per square.
 void DirectLesson::DRILL_COORDINATES() {
     // A point of the plane: T() element t for x, F() element f for y.
     auto point = [&](float t, float f, float radius, float colour, const std::string& label) {
