@@ -75,7 +75,82 @@ protected:
     float M = 0;  // terms scene: the anchor a connecting line starts from
 
     // ==== topics 3 to 5: graphs of y=ax; table, formula and graph; basic problems ====
-    // (their scenes, helpers and own values)
+    // graphs of y=ax
+    void SHOW_AIMS_GRAPH();
+    void SCENE_GRAPH_BY_DENSER_POINTS();
+    void SCENE_GRAPH_NEGATIVE_SLOPE();
+    void SCENE_CHANGE_POSITIVE_A();
+    void SCENE_CHANGE_NEGATIVE_A();
+    void SCENE_GRAPH_SUMMARY();
+    void SCENE_GRAPH_DRAWING();
+    void SCENE_GRAPH_ANSWERS();
+    // The numbers and words by which the two scenes on the change of y differ.
+    struct ChangeOfY;
+    void change_of_y_scene(const ChangeOfY& scene);
+    // The table of x = -4..4 under the pen: an x row YI1 + 60 and a y row 50
+    // lower, from XI1, in cells 58 by 50 between "…" cells; `y_texts` holds
+    // the nine y cells, empty ones drawn empty. X(11), X(12), Y(11), Y(12)
+    // keep its corners and the pen follows its last cell.
+    void x_table_minus4_to_4(const std::string (&y_texts)[9], float y_colour);
+    // The y cell under x = n of that table, drawn again with `text`.
+    void x_table_y_cell(int n, const std::string& text, float colour);
+    // The plane of half-unit squares with decimal labels, its top left at
+    // (ggx, 30): 24 by 32 squares of 20 px, x from -6 to 6, y from -8 to 8.
+    void half_unit_plane(float ggx);
+    // A point of that plane, in values, without a label.
+    void half_unit_point(float x, float y, float radius);
+    // The line y = a x over the half-unit plane with its label offset.
+    void half_unit_line(float a, float colour, const std::string& label, float shift_x,
+                        float shift_y);
+    // A point in values without a label, and a labelled line y = a x, on a
+    // plane of one value per square.
+    void plain_point(float x, float y, float radius, float colour);
+    void labelled_line(float a, float colour, const std::string& label, float shift_y);
+    // One plane of the summary: axes without grid, the line y = a x and, on
+    // it, the run arrow from x = run_from to x = run_to and the rise arrow
+    // (GX3, GY3 and GX4, GY4 keep their corners).
+    void summary_plane(float ggx, float aa1, float aa2, float a, float run_from, float run_to);
+
+    // table, formula and graph
+    void SHOW_AIMS_TABLE_FORMULA_GRAPH();
+    void SCENE_FORMULA_FROM_TABLE();
+    void SCENE_CONSTANT_IN_TABLE_FORMULA_GRAPH();
+    void DRILL_FORMULA_FROM_GRAPH();
+    void SCENE_FORMULA_FROM_GRAPH_ANSWERS();
+    // The table of y = -3x for x = first_x..last_x at (40, YI1 + some rows):
+    // "x" and "…" 58 wide, the values and the closing "…" `cell_width` wide.
+    // X(11), X(12) its left edges, X(13)... the value columns' centres,
+    // Y(11)..Y(13) the tops of its rows and its bottom.
+    void constant_table(float top, int first_x, int last_x, float cell_width);
+    // The dotted arcs between the value columns IJ and IJ + 1 of that
+    // table: one over the x row labelled "1", one under the y row "-3".
+    void table_step_arc(float chord_y, float houkou, float label_colour, const std::string& label);
+    // The numbers of one drill problem: a = n/d in lowest terms, d at least
+    // 2, n never the last problem's; d takes the sign (T(1), T(2), their
+    // texts T$(1), T$(2), T$(12) and a as markup in T$(3)).
+    void pick_formula_from_graph_numbers();
+    // One problem of the drill, from its erased lower page to the answer.
+    void formula_from_graph_problem();
+
+    // basic problems
+    void SCENE_BASIC_PROBLEMS_1_2();
+    void SCENE_BASIC_PROBLEM_3();
+    void SCENE_BASIC_PROBLEMS_4_5();
+    // The frame every page of basic problems opens with: the cleared page,
+    // the margins XI0 = 40 and XI1 = 121, YI1 = 30, draw width 3, and the
+    // header cell naming the page at (XI0, YI1), `width` by `height` px; the
+    // pen follows the cell. Its sizes are the program's own.
+    void problems_page_frame(const std::string& header, float width, float height);
+    // The badge numbering a problem: a cell 38 px wide and `height` high at
+    // (x, y), the digit in colour 13 on fill 3 with border 4; the pen follows
+    // it (XI2 its right edge, YI1 its top).
+    void problem_badge(float x, float y, const std::string& digit, float height);
+    // A point of the basic problems' planes: radius 8, its letter 10 px right
+    // of and 30 px above the usual place.
+    void lettered_point(float x, float y, float colour, const std::string& letter);
+    // A line y = a x of problems 4 and 5 with its label at the offsets given.
+    void problem_line(float a, float colour, const std::string& label, float shift_x,
+                      float shift_y);
 };
 
 }  // namespace lessons
