@@ -209,8 +209,9 @@ TEST(InverseSummary, TheTwoNotesComeTogetherAfterTheLastKey) {
 TEST(InverseFindADrill, NumbersFollowTheRulesOverSeeds) {
     for (int seed = 1; seed <= 6; ++seed) {
         SCOPED_TRACE(seed);
-        const std::string again = spaces(5) + "0{enter}";
-        const Replay r = run("1{enter}4{enter}" + again + again + again + spaces(5) + "1{enter} " +
+        // Another problem after 0, a zero denominator and an empty entry.
+        const std::string again = spaces(5) + "0{enter}" + spaces(5) + "1/0{enter}" + spaces(5);
+        const Replay r = run("1{enter}4{enter}" + again + "{enter}" + spaces(5) + "1{enter} " +
                                  spaces(4) + "{enter}" + spaces(4) + "1{enter}",
                              seed);
         rt::RANDOMIZE(seed);
