@@ -26,7 +26,64 @@ protected:
     void MAIN_MENU_ENTRY() override { MAIN_MENU(); }
 
     // ==== topics 1 and 2: negative values and finding a; the graph of y=a/x ====
-    // (their scenes, helpers and own values)
+    // negative.cpp: the goals page, the bar, the two tables of y=24/x and
+    // y=-24/x, the properties summary and the answers of question 1
+    void INV_NEGATIVE_AIMS();
+    void INV_NEGATIVE_MENU();
+    void INV_TABLE_X_NEGATIVE_SCENE();
+    void INV_TABLE_A_NEGATIVE_SCENE();
+    void INV_PROPERTIES_SUMMARY_SCENE();
+    void INV_FORMULA_Q1_ANSWERS_SCENE();
+    // negative_drills.cpp: finding a from one pair, then y at a second x
+    void INV_FIND_A_EXAMPLE_DRILL();
+    void INV_FIND_Y_PROBLEM_DRILL();
+    // graph.cpp: the goals page, the bar, y=6/x point by point, y=-6/x and
+    // the comparison page
+    void INV_GRAPH_AIMS();
+    void INV_GRAPH_MENU();
+    void INV_GRAPH_POSITIVE_SCENE();
+    void INV_GRAPH_NEGATIVE_SCENE();
+    // graph_zoom.cpp: the magnified windows near both axes, the answer graph y=4/x
+    void INV_NEAR_AXES_ZOOM_SCENE();
+    void INV_GRAPH_Q1_ANSWER_SCENE();
+    // graph_change.cpp: how y changes for a>0 and a<0, the hyperbola summary
+    void INV_CHANGE_POSITIVE_SCENE();
+    void INV_CHANGE_NEGATIVE_SCENE();
+    void INV_HYPERBOLA_SUMMARY_SCENE();
+
+    // Scene helpers of topics 1 and 2.
+    // The table scene of y = a/x for x = -4 .. 4 (a = 24 or -24).
+    void inverse_table_scene(float a);
+    // One drill problem's numbers: y of the pair in T(1) (kept away from
+    // FMAESU), x in F(2), a = xy in T(2), their texts by FORMAT_TABLE_ARRAYS.
+    void find_a_problem_numbers();
+    // A cell of the graph topic's tables: 50 high, border 3, white fill.
+    void graph_cell(float x, float y, float width, const std::string& text, float colour);
+    // A plane of 30 px squares with its top left at (ggx, ggy), the grid
+    // switch `grid` (0: no grid) and the numbering switch `nasi`.
+    void graph_plane(float ggx, float ggy, float x1, float x2, float y1, float y2, float grid,
+                     float nasi);
+    // The curve y = a/x on the last plane with its label set off by (dx, dy)
+    // from the last dot drawn.
+    void hyperbola(float a, float colour, const std::string& label, float dx, float dy);
+    // A filled dot without a label at the value point (x, y) of the last plane.
+    void curve_point(float x, float y, float radius, float colour);
+    // One magnified window's tick texts at the fifth grid line of each axis,
+    // in font size 26: the x tick, the y tick, and the separate point that
+    // makes one of them a decimal (after the x tick's digits when
+    // `point_on_x`, else after the y tick's).
+    void zoom_ticks(const std::string& x_tick, const std::string& y_tick, bool point_on_x);
+    // The six-point change scene of y = a/x (a = 6 or -6).
+    void change_scene(float a);
+    // Six points of y = a/x from x = x0 on, in steps of 1, kept in X(1..6)
+    // and Y(1..6) as pixels of the last plane.
+    void change_points(float x0, float a);
+    // From point `from` of X() and Y() across to the second point's x and on
+    // to point `to`: two arrows in colour 5 with 16 px heads at the draw width
+    // in force, "増加" `across_dy` px below the first shaft's height and
+    // `down_label` at the second shaft's middle, `down_dx` px right of it.
+    void change_arrows(int from, int to, float across_dy, const std::string& down_label,
+                       float down_dx);
 
     // ==== topics 3 to 5: table, formula and graph; basic problems; features compared ====
     // (their scenes, helpers and own values)
