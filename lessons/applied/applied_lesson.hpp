@@ -26,6 +26,36 @@ protected:
     void MAIN_MENU_ENTRY() override { APPLIED_MAIN_MENU(); }
 
     // ==== topics 1 and 2: the waiting line; the slide show ====
+    // The waiting line's values: the people ahead of ゆのか in the picture
+    // (the slide show counts its slides in it too), the label mode of the
+    // person boxes (1: numbered, else "人") and, with XI3, the pen right of
+    // ゆのか's box or of a question.
+    float KK = 0;
+    float YOSOU = 0;
+    float YI3 = 0;
+
+    // queue.cpp: the waiting line at the shop
+    void QUEUE_AIM();
+    void QUEUE_SCENE_SETUP();
+    void QUEUE_MENU();
+    void DRAW_QUEUE();
+    void QUEUE_DEMO();
+    void QUEUE_MANUAL();
+    void QUEUE_PREDICT_ANSWER();
+    void QUEUE_ASSUMPTION_SCENE();
+    void QUEUE_TIME_SCENE();
+    // The line moving on by one person per frame, paced by the fixed wait or
+    // by a key, down to its end picture.
+    void queue_moves(bool by_key);
+    // The shop box of the current row.
+    void queue_shop();
+
+    // slideshow.cpp: the slide show and the relation a=bc
+    void SLIDESHOW_AIM();
+    void SLIDESHOW_ANIMATION();
+    void SLIDESHOW_P147_SCENE();
+    void SLIDESHOW_RELATION_SCENE();
+    void SLIDESHOW_Q1_ANSWER_SCENE();
     // (their scenes, helpers and own values)
 
     // ==== topics 3 to 5: the race; chapter problems A and B ====
