@@ -1,0 +1,113 @@
+// Shapes the pages of items 3 to 5 share: the x and y rows of a table of
+// y = a/x, a plane and its graph, the marked point with its guides, a
+// lettered point, the arrow pair of a step of x and the fill of a blank.
+#include "framework/platform/numbers.hpp"
+#include "framework/platform/screen.hpp"
+#include "inverse_lesson.hpp"
+
+namespace lessons {
+
+namespace {
+// Every table cell of these pages: 50 high, border 3, white fill, text 0.
+constexpr float kCellHeight = 50;
+constexpr float kHeadWidth = 58;
+constexpr float kValueWidth = 90;
+}  // namespace
+
+void InverseLesson::inverse_table_rows(float a, int first, int last, float tail_width) {
+    // The x row is drawn completely, then the y row.
+    for (int row = 11; row <= 12; ++row) {
+        const float top = Y_A(row);
+        table_cell_at(X_A(11), top, kHeadWidth, kCellHeight, row == 11 ? "x" : "y", 0, 3, 15);
+        table_cell_at(X, top, kHeadWidth, kCellHeight, "…", 0, 3, 15);
+        count_loop(II, static_cast<float>(first), static_cast<float>(last), [&] {
+            std::string text;
+            if (row == 11) {
+                text = stripped_text_of(II);
+            } else {
+                // No value where x is 0: the mark "*" and no division.
+                T_A_S(rt::CINT(II + 5)) = II != 0 ? stripped_text_of(a / II) : "*";
+                text = T_A_S(rt::CINT(II + 5));
+            }
+            table_cell_at(X_A(12) + kValueWidth * (II - first), top, kValueWidth, kCellHeight, text,
+                          0, 3, 15);
+        });
+        // The tail follows where the last value cell left the pen.
+        table_cell_at(X, top, tail_width, kCellHeight, "…", 0, 3, 15);
+    }
+}
+
+void InverseLesson::inverse_plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2,
+                                  float size, float grid, float nasi) {
+    GGX = ggx;
+    GGY = ggy;
+    AA1 = aa1;
+    AA2 = aa2;
+    BB1 = bb1;
+    BB2 = bb2;
+    SIZE = size;
+    CCC2 = grid;
+    NASI = nasi;
+    BAIX = 1;
+    BAIY = 1;
+    DRAW_AXES();
+}
+
+void InverseLesson::inverse_graph(float kind, float a, float colour, const std::string& label) {
+    IROIRO = kind;
+    AA = a;
+    BB = 0;
+    CCC3 = colour;
+    AAA_S = label;
+    PLOT_GRAPH();
+}
+
+void InverseLesson::marked_point(float gx, float gy, float label_colour, float label_drop) {
+    X_A(2) = GX0 + gx * SIZE;
+    Y_A(2) = GY0 - gy * SIZE;
+    X_A(1) = X_A(2);
+    Y_A(1) = GY0;
+    X_A(3) = GX0;
+    Y_A(3) = Y_A(2);
+    label_at(X_A(1) - 14, Y_A(1) + label_drop, label_colour, "1");
+    rt::SET_DRAW_WIDTH(5);
+    rt::LINE(X_A(1), Y_A(1), X_A(2), Y_A(2), 7);
+    rt::LINE(X_A(3), Y_A(3), X_A(2), Y_A(2), 7);
+    rt::CIRCLE(X_A(2), Y_A(2), 8, 7, 0, 0, 7);
+}
+
+void InverseLesson::lettered_point(float xg, float yg, const std::string& letter) {
+    XG = xg;
+    YG = yg;
+    R = 8;
+    CCC3 = 5;
+    AAA_S = letter;
+    KASANARIX = 10;
+    KASANARIY = -30;
+    PLOT_POINT();
+}
+
+void InverseLesson::arrow_pair(float label_lift) {
+    // DRAW_ARROW swaps its ends and clears MUKI: every input is set anew.
+    auto plain_arrow = [this](float x0, float y0, float x1, float y1) {
+        ZX0 = x0;
+        ZY0 = y0;
+        ZX = x1;
+        ZY = y1;
+        CCC2 = 0;
+        NAGASA = 16;
+        MUKI = 1;
+        YA = 0;  // one head only
+        DRAW_ARROW();
+    };
+    const float run_y = GY3;
+    plain_arrow(GX3, run_y, GX4, run_y);
+    label_at((GX3 + GX4) / 2 - 14, run_y - label_lift, 5, "増加");
+    plain_arrow(GX4, run_y, GX4, GY4);
+}
+
+void InverseLesson::fill_blank(int index, const std::string& text) {
+    label_at(U_A(index), V_A(index), 5, text);
+}
+
+}  // namespace lessons
