@@ -188,12 +188,15 @@ void Figures::AXIS_DECIMAL_LABELS() {
         AA_S = decimal_text(*this);
         decimal_label(*this, GX0 + SIZE * II - (rt::KLEN(AA_S) / 2) * SIZE1, GY0 + 4);
     });
-    // Left of the y axis, ending at it, at the height of the grid-step numbers.
+    // Left of the y axis, ending at it, centred on the tick and then raised
+    // by the program's DECIMAL_Y_LABEL_RAISE (by default to the height of
+    // the grid-step numbers).
     count_loop(II, BB1, BB2, [&] {
         split_tenths(*this, II * BAIY);
         if (II == 0 || !every_fifth(II)) return;
         AA_S = decimal_text(*this);
-        decimal_label(*this, GX0 - rt::KLEN(AA_S) * SIZE1, GY0 - SIZE * II - SIZE1 / 2 - 4);
+        decimal_label(*this, GX0 - rt::KLEN(AA_S) * SIZE1,
+                      GY0 - SIZE * II - SIZE1 / 2 - DECIMAL_Y_LABEL_RAISE);
     });
 
     rt::SET_FONT_SIZE(16);

@@ -21,6 +21,11 @@ public:
     // ---- coordinate plane, points and graphs -----------------------------------------
     void DRAW_AXES();
     void AXIS_DECIMAL_LABELS();
+    // How far AXIS_DECIMAL_LABELS raises a y-axis value above the place
+    // centred on its grid line, in pixels: a setting of the program, not of
+    // a scene. 4 puts the values where DRAW_AXES writes its grid-step
+    // numbers; a program whose values stand lower sets it once at start.
+    float DECIMAL_Y_LABEL_RAISE = 4;
     void PLOT_POINT();
     void PLOT_GRAPH();
     void PLOT_CURVE();

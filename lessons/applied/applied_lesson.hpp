@@ -59,7 +59,50 @@ protected:
     // (their scenes, helpers and own values)
 
     // ==== topics 3 to 5: the race; chapter problems A and B ====
-    // (their scenes, helpers and own values)
+public:
+    // This program's y-axis value labels stand half their height above
+    // their grid line, 4 px lower than the figures' default.
+    AppliedLesson() { DECIMAL_Y_LABEL_RAISE = 0; }
+
+protected:
+    float PP = 0;  // moving point: P's distance from B in cells, 0 to 10
+
+    void RACE_AIM();
+    void RACE_GRAPH_SCENE();
+    void race_graph(float speed, const std::string& label);
+    void race_crossing(float minutes, int index);
+
+    void CHAPTER_A_ANSWERS_1_3();
+    void CHAPTER_A_ANSWER_4();
+    void CHAPTER_A_ANSWER_5();
+    void CHAPTER_A_ANSWER_6();
+    void CHAPTER_B_PROBLEM_1();
+    void MOVING_POINT_FIGURE();
+    void moving_point_rectangle();
+    void moving_point_triangle();
+    void CHAPTER_B_PROBLEM_2();
+
+    // The chapter pages: framed cells after which the pen (XI2, YI1) stands
+    // at the cell's right edge, like after a text, so that a badge or a
+    // first row can start there.
+    void page_cell(float x, float y, float width, float height, const std::string& text,
+                   float text_colour, float border, float fill);
+    // A cleared page with margins XI0 = 40 and `indent`, first line 30,
+    // draw width `width` and the header cell naming the page.
+    void chapter_page(const std::string& header, float indent, float width);
+    // A problem's number in a 38 by 44 badge cell.
+    void badge(float x, float y, const std::string& number);
+    // A coordinate plane on one value per grid unit, its corner at (ggx, ggy).
+    void unit_plane(float ggx, float ggy, float x1, float x2, float y1, float y2, float size,
+                    float grid, float numbering);
+    // A dot of radius r on the last plane with its label, shifted by
+    // (shift_x, shift_y) from the usual place.
+    void plane_point(float xg, float yg, float r, float colour, const std::string& label,
+                     float shift_x = 0, float shift_y = 0);
+    // y = a/x (kind 1) or y = ax (kind 3) over the plane's x range, its label
+    // shifted by (shift_x, shift_y) from the last dot drawn.
+    void plane_graph(float kind, float a, float colour, const std::string& label, float shift_x,
+                     float shift_y);
 };
 
 }  // namespace lessons

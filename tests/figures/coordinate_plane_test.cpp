@@ -244,6 +244,24 @@ TEST_F(DecimalLabelsTest, WholeValuesHaveNoPoint) {
     EXPECT_FLOAT_EQ(numbers()[6].x1, f.GX0 - 5 * 26);
 }
 
+TEST_F(DecimalLabelsTest, AProgramSetsHowHighTheYValuesStand) {
+    labelled_plane(0, 90, 0, 10500, 5, 500);
+    const auto raised = numbers();
+    f.DECIMAL_Y_LABEL_RAISE = 0;
+    labelled_plane(0, 90, 0, 10500, 5, 500);
+    const auto centred = numbers();
+    ASSERT_EQ(raised.size(), 7u);
+    ASSERT_EQ(centred.size(), 7u);
+    // The x values stay 4 px under the axis; every y value moves 4 px down,
+    // its top half its height above its grid line.
+    for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(centred[i].y1, raised[i].y1);
+    for (int i = 3; i < 7; ++i) {
+        EXPECT_FLOAT_EQ(centred[i].x1, raised[i].x1);
+        EXPECT_FLOAT_EQ(centred[i].y1, raised[i].y1 + 4);
+    }
+    expect_at(centred[3], f.GX0 - 4 * 26, f.GY0 - 30 * 5 - 13);
+}
+
 TEST_F(DecimalLabelsTest, TenthsComeFromTheRoundedValue) {
     // 2.1 is not exact in single precision: 15 steps make 31.499998 and 30
     // steps 62.999996, which must still read 31.5 and 63.

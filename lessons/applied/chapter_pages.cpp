@@ -1,0 +1,71 @@
+// What the chapter problem pages share: the cleared page with its header
+// cell, the numbered badges, and planes, points and graphs on one value per
+// grid unit.
+#include "applied_lesson.hpp"
+#include "framework/platform/screen.hpp"
+
+namespace lessons {
+
+void AppliedLesson::page_cell(float x, float y, float width, float height, const std::string& text,
+                              float text_colour, float border, float fill) {
+    table_cell_at(x, y, width, height, text, text_colour, border, fill);
+    XI2 = X;
+    YI1 = Y;
+}
+
+void AppliedLesson::chapter_page(const std::string& header, float indent, float width) {
+    white_box(0, 0, 1760, 1800);
+    XI0 = 40;
+    XI1 = indent;
+    YI1 = 30;
+    rt::SET_DRAW_WIDTH(static_cast<std::int32_t>(width));
+    page_cell(40, 30, 360, 48, header, 0, 3, 13);
+}
+
+void AppliedLesson::badge(float x, float y, const std::string& number) {
+    page_cell(x, y, 38, 44, number, 13, 4, 3);
+}
+
+void AppliedLesson::unit_plane(float ggx, float ggy, float x1, float x2, float y1, float y2,
+                               float size, float grid, float numbering) {
+    GGX = ggx;
+    GGY = ggy;
+    AA1 = x1;
+    AA2 = x2;
+    BB1 = y1;
+    BB2 = y2;
+    SIZE = size;
+    CCC2 = grid;
+    NASI = numbering;
+    // What every point and graph leaves behind; set here as well so that a
+    // page never depends on the scene shown before it.
+    BAIX = 1;
+    BAIY = 1;
+    DRAW_AXES();
+}
+
+void AppliedLesson::plane_point(float xg, float yg, float r, float colour, const std::string& label,
+                                float shift_x, float shift_y) {
+    XG = xg;
+    YG = yg;
+    R = r;
+    CCC3 = colour;
+    AAA_S = label;
+    KASANARIX = shift_x;
+    KASANARIY = shift_y;
+    PLOT_POINT();
+}
+
+void AppliedLesson::plane_graph(float kind, float a, float colour, const std::string& label,
+                                float shift_x, float shift_y) {
+    IROIRO = kind;
+    AA = a;
+    BB = 0;
+    CCC3 = colour;
+    AAA_S = label;
+    KASANARIX = shift_x;
+    KASANARIY = shift_y;
+    PLOT_GRAPH();
+}
+
+}  // namespace lessons
