@@ -1,56 +1,9 @@
 // The graph of y=a/x: the goals page, the bar, the graph of y=6/x built
 // point by point, and the graph of y=-6/x with the page comparing the two.
-// The helpers for cells, planes, curves and points of the whole topic come
-// first.
 #include "framework/platform/screen.hpp"
 #include "inverse_lesson.hpp"
 
 namespace lessons {
-
-// ---- helpers of the graph topic ------------------------------------------------------
-
-void InverseLesson::graph_cell(float x, float y, float width, const std::string& text,
-                               float colour) {
-    table_cell_at(x, y, width, 50, text, colour, 3, 15);
-}
-
-void InverseLesson::graph_plane(float ggx, float ggy, float x1, float x2, float y1, float y2,
-                                float grid, float nasi) {
-    GGX = ggx;
-    GGY = ggy;
-    AA1 = x1;
-    AA2 = x2;
-    BB1 = y1;
-    BB2 = y2;
-    SIZE = 30;
-    CCC2 = grid;
-    NASI = nasi;
-    DRAW_AXES();
-}
-
-void InverseLesson::hyperbola(float a, float colour, const std::string& label, float dx, float dy) {
-    IROIRO = 1;
-    AA = a;
-    BB = 0;
-    CCC3 = colour;
-    AAA_S = label;
-    KASANARIX = dx;
-    KASANARIY = dy;
-    PLOT_GRAPH();
-}
-
-void InverseLesson::curve_point(float x, float y, float radius, float colour) {
-    XG = x;
-    YG = y;
-    R = radius;
-    CCC3 = colour;
-    AAA_S = "";
-    KASANARIX = 0;
-    KASANARIY = 0;
-    PLOT_POINT();
-}
-
-// ---- the topic ---------------------------------------------------------------------------
 
 void InverseLesson::INV_GRAPH_TOPIC() {
     INV_GRAPH_AIMS();

@@ -1,6 +1,6 @@
-// Shapes the pages of items 3 to 5 share: the x and y rows of a table of
-// y = a/x, a plane and its graph, the marked point with its guides, a
-// lettered point, the arrow pair of a step of x and the fill of a blank.
+// The shapes the scenes of lesson_inverse share: table cells and rows,
+// coordinate planes and their graphs, points, the marked point with its
+// guides, arrow pairs and the blanks of a page.
 #include "framework/platform/numbers.hpp"
 #include "framework/platform/screen.hpp"
 #include "inverse_lesson.hpp"
@@ -13,6 +13,47 @@ constexpr float kCellHeight = 50;
 constexpr float kHeadWidth = 58;
 constexpr float kValueWidth = 90;
 }  // namespace
+
+void InverseLesson::graph_cell(float x, float y, float width, const std::string& text,
+                               float colour) {
+    table_cell_at(x, y, width, 50, text, colour, 3, 15);
+}
+
+void InverseLesson::graph_plane(float ggx, float ggy, float x1, float x2, float y1, float y2,
+                                float grid, float nasi) {
+    GGX = ggx;
+    GGY = ggy;
+    AA1 = x1;
+    AA2 = x2;
+    BB1 = y1;
+    BB2 = y2;
+    SIZE = 30;
+    CCC2 = grid;
+    NASI = nasi;
+    DRAW_AXES();
+}
+
+void InverseLesson::hyperbola(float a, float colour, const std::string& label, float dx, float dy) {
+    IROIRO = 1;
+    AA = a;
+    BB = 0;
+    CCC3 = colour;
+    AAA_S = label;
+    KASANARIX = dx;
+    KASANARIY = dy;
+    PLOT_GRAPH();
+}
+
+void InverseLesson::curve_point(float x, float y, float radius, float colour) {
+    XG = x;
+    YG = y;
+    R = radius;
+    CCC3 = colour;
+    AAA_S = "";
+    KASANARIX = 0;
+    KASANARIY = 0;
+    PLOT_POINT();
+}
 
 void InverseLesson::inverse_table_rows(float a, int first, int last, float tail_width) {
     // The x row is drawn completely, then the y row.
