@@ -78,7 +78,7 @@ void InverseLesson::INV_BASIC_PROBLEM1_SCENE() {
 void InverseLesson::INV_BASIC_PROBLEM2_SCENE() {
     basic_problems_header();
     table_cell_at(XI1 - 76, kBadgeTop, kBadgeWidth, kBadgeHeight, "2", 13, 4, 3);
-    inverse_plane(200, 100, -9, 9, -9, 9, 30, 14, 0);
+    plane(200, 100, -9, 9, -9, 9, 30, 14, 0);
     rt::SET_DRAW_WIDTH(6);
     KASANARIX = 0;
     KASANARIY = -44;

@@ -44,7 +44,7 @@ void InverseLesson::INV_FEATURES_FORMULA_SHAPE_SCENE() {
     write_at(XI2 + 72, YI1, 0, "を通る");
     U_A(3) = XI2;
     V_A(3) = YI1;
-    inverse_plane(XI1 + 80, YI1 + 100, -4, 4, -6, 6, 30, 0, 1);
+    plane(XI1 + 80, YI1 + 100, -4, 4, -6, 6, 30, 0, 1);
     inverse_graph(3, 3, 3);
     marked_point(1, 3, 5, 0);
     label_at(X_A(3) - 58, Y_A(3) - 25, 5, "a");
@@ -58,7 +58,7 @@ void InverseLesson::INV_FEATURES_FORMULA_SHAPE_SCENE() {
     write_at(XI1, 150, 0, "グラフの形…");
     U_A(5) = XI2;
     V_A(5) = YI1;
-    inverse_plane(XI1 + 80, YI1 + 80, -12, 12, -12, 12, 18, 0, 1);
+    plane(XI1 + 80, YI1 + 80, -12, 12, -12, 12, 18, 0, 1);
     inverse_graph(1, 12, 3);
     // The point of x = 1 is (1, 12), on the plane's top edge under the axis
     // name: the mark stands on the grid point two right and six up instead.

@@ -60,7 +60,7 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     XI2 = X;
     YI1 = Y_A(12);
 
-    graph_plane(800, Y_A(13) + 30, -7, 7, -7, 7, 14, 1);
+    plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
     WAIT_KEY();
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
@@ -127,7 +127,7 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
 
     // The plane erased and drawn again: the curve alone, the tables and texts stay.
     rt::BOX(GX1, GY1, GX2, GY2, 15, 15);
-    graph_plane(800, GY1, -7, 7, -7, 7, 14, 1);
+    plane(800, GY1, -7, 7, -7, 7, 30, 14, 1);
     hyperbola(6, 5, "y=ﾀ6/xﾀ", -150, -150);
     WAIT_KEY();
     write_at(40, YI1 + 60, 3, "グラフはなめらかな2つの曲線になる。");
@@ -168,7 +168,7 @@ void InverseLesson::INV_GRAPH_NEGATIVE_SCENE() {
     XI2 = X;
     YI1 = Y_A(12);
 
-    graph_plane(800, Y_A(13) + 30, -7, 7, -7, 7, 14, 1);
+    plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
     hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -75);
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();

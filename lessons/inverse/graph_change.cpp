@@ -91,7 +91,7 @@ void InverseLesson::change_scene(float a) {
     }
     YI1 = Y_A(12);
 
-    graph_plane(800, Y_A(13) + 30, -7, 7, -7, 7, 14, 1);
+    plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
     hyperbola(a, 0, formula, -135, positive ? 75 : -175);
 
     const auto unit_steps = [&] {
@@ -156,11 +156,11 @@ void InverseLesson::INV_HYPERBOLA_SUMMARY_SCENE() {
             Y_A(II) = GY0 - Y_A(II) * SIZE;
         });
     };
-    graph_plane(114, YI1 + 175, -6, 6, -6, 6, 0, 0);
+    plane(114, YI1 + 175, -6, 6, -6, 6, 30, 0, 0);
     hyperbola(5, 3, "", 0, 0);
     label_at(GX0 - 135, GY1 - 75, 3, "a>0のとき");
     branch_points(1, 5);
-    graph_plane(570, YI1 + 175, -6, 6, -6, 6, 0, 0);
+    plane(570, YI1 + 175, -6, 6, -6, 6, 30, 0, 0);
     hyperbola(-5, 3, "", 0, 0);
     label_at(GX0 - 135, GY1 - 75, 3, "a<0のとき");
     branch_points(5, -5);

@@ -40,7 +40,7 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_DRILL() {
         X_A(31) = 40;
         // Everything below the title goes.
         white_box(X_A(31), Y_A(31), 2000, 1800);
-        inverse_plane(724, Y_A(31), -10, 10, -10, 10, 25, 10, 1);
+        plane(724, Y_A(31), -10, 10, -10, 10, 25, 10, 1);
         inverse_graph(1, F_A(1), 3);
         WAIT_KEY();
 

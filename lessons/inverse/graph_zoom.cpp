@@ -44,7 +44,7 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
     // of x = centre stands at grid (5, 6).
     const auto x_axis_window = [&](float centre, const std::string& x_tick,
                                    const std::string& y_tick) {
-        graph_plane(880, 350, 0, 10, 0, 8, 14, -1);
+        plane(880, 350, 0, 10, 0, 8, 30, 14, -1);
         zoom_ticks(x_tick, y_tick, false);
         count_loop(IJ, centre - 4, centre + 4,
                    [&] { curve_point(IJ - (centre - 5), 6 * centre / IJ, 8, 3); });
@@ -52,7 +52,7 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
     };
     // A window near the y-axis: the points for x = 1 .. 5 units of the window.
     const auto y_axis_window = [&](const std::string& x_tick, const std::string& y_tick) {
-        graph_plane(880, 350, 0, 5, 0, 8, 14, -1);
+        plane(880, 350, 0, 5, 0, 8, 30, 14, -1);
         zoom_ticks(x_tick, y_tick, true);
         count_loop(IJ, 1, 5, [&] { curve_point(IJ, 6 / IJ, 8, 3); });
         rt::SET_FONT_SIZE(16);
@@ -65,7 +65,7 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
     write_at(40, YI1 - 10, 3, "y=ﾀ6/xﾀ で調べよう");
 
     // Near the x-axis.
-    graph_plane(880, 50, 0, 10, 0, 8, 14, 1);
+    plane(880, 50, 0, 10, 0, 8, 30, 14, 1);
     WAIT_KEY();
     write_at(XI1, YI1 + 60, 0, "(1)x=10 のとき y=0.6");
     hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -100);
@@ -88,7 +88,7 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
 
     // Near the y-axis: the graph side erased, the texts on the left stay.
     white_box(GX1 - 160, 0, 1320, 1300);
-    graph_plane(880, 50, 0, 5, 0, 8, 14, 1);
+    plane(880, 50, 0, 5, 0, 8, 30, 14, 1);
     write_at(XI1, YI1 + 50, 0, "(2)x=1 のとき y=6");
     hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -150);
     WAIT_KEY();
@@ -159,7 +159,7 @@ void InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE() {
     graph_cell(X_A(11), Y_A(12), 54, "y", 0);
     count_loop(II, -6, 6, [&] { graph_cell(left(II), Y_A(12), width(II), "", 5); });
 
-    graph_plane(800, Y_A(13) + 30, -7, 7, -7, 7, 14, 1);
+    plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
     hyperbola(6, 3, "y=ﾀ6/xﾀ", -150, -150);
     hyperbola(-6, 7, "y=-ﾀ6/xﾀ", -150, 50);
     WAIT_KEY();

@@ -59,10 +59,6 @@ protected:
     void find_a_problem_numbers();
     // A cell of the graph topic's tables: 50 high, border 3, white fill.
     void graph_cell(float x, float y, float width, const std::string& text, float colour);
-    // A plane of 30 px squares with its top left at (ggx, ggy), the grid
-    // switch `grid` (0: no grid) and the numbering switch `nasi`.
-    void graph_plane(float ggx, float ggy, float x1, float x2, float y1, float y2, float grid,
-                     float nasi);
     // The curve y = a/x on the last plane with its label set off by (dx, dy)
     // from the last dot drawn.
     void hyperbola(float a, float colour, const std::string& label, float dx, float dy);
@@ -113,10 +109,11 @@ protected:
     // X(11), the value cells from X(12). The y of the column x is kept in
     // T$(x + 5), with "*" (shown as ×) where x is 0.
     void inverse_table_rows(float a, int first, int last, float tail_width);
-    // A coordinate plane with every input of DRAW_AXES set, one value per
-    // grid unit.
-    void inverse_plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2, float size,
-                       float grid, float nasi);
+    // A coordinate plane with its top left at (ggx, ggy), x from aa1 to aa2
+    // and y from bb1 to bb2, squares of `size` px worth one value each, the
+    // grid switch `grid` (0: no grid) and the numbering switch `nasi`.
+    void plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2, float size,
+               float grid, float nasi);
     // A graph on the last plane: y = a/x (kind 1) or y = ax (kind 3), in
     // `colour`, with `label` at its last dot (moved by KASANARIX, KASANARIY).
     void inverse_graph(float kind, float a, float colour, const std::string& label = "");

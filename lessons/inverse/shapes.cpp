@@ -19,20 +19,6 @@ void InverseLesson::graph_cell(float x, float y, float width, const std::string&
     table_cell_at(x, y, width, 50, text, colour, 3, 15);
 }
 
-void InverseLesson::graph_plane(float ggx, float ggy, float x1, float x2, float y1, float y2,
-                                float grid, float nasi) {
-    GGX = ggx;
-    GGY = ggy;
-    AA1 = x1;
-    AA2 = x2;
-    BB1 = y1;
-    BB2 = y2;
-    SIZE = 30;
-    CCC2 = grid;
-    NASI = nasi;
-    DRAW_AXES();
-}
-
 void InverseLesson::hyperbola(float a, float colour, const std::string& label, float dx, float dy) {
     IROIRO = 1;
     AA = a;
@@ -78,8 +64,8 @@ void InverseLesson::inverse_table_rows(float a, int first, int last, float tail_
     }
 }
 
-void InverseLesson::inverse_plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2,
-                                  float size, float grid, float nasi) {
+void InverseLesson::plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2,
+                          float size, float grid, float nasi) {
     GGX = ggx;
     GGY = ggy;
     AA1 = aa1;
