@@ -80,9 +80,7 @@ void InverseLesson::INV_BASIC_PROBLEM2_SCENE() {
     table_cell_at(XI1 - 76, kBadgeTop, kBadgeWidth, kBadgeHeight, "2", 13, 4, 3);
     plane(200, 100, -9, 9, -9, 9, 30, 14, 0);
     rt::SET_DRAW_WIDTH(6);
-    KASANARIX = 0;
-    KASANARIY = -44;
-    inverse_graph(1, -8, 3, "y=-ﾀ8/xﾀ");
+    graph_of(1, -8, 3, "y=-ﾀ8/xﾀ", 0, -44);
 }
 
 }  // namespace lessons

@@ -45,7 +45,7 @@ void InverseLesson::INV_FEATURES_FORMULA_SHAPE_SCENE() {
     U_A(3) = XI2;
     V_A(3) = YI1;
     plane(XI1 + 80, YI1 + 100, -4, 4, -6, 6, 30, 0, 1);
-    inverse_graph(3, 3, 3);
+    graph_of(3, 3, 3);
     marked_point(1, 3, 5, 0);
     label_at(X_A(3) - 58, Y_A(3) - 25, 5, "a");
 
@@ -59,7 +59,7 @@ void InverseLesson::INV_FEATURES_FORMULA_SHAPE_SCENE() {
     U_A(5) = XI2;
     V_A(5) = YI1;
     plane(XI1 + 80, YI1 + 80, -12, 12, -12, 12, 18, 0, 1);
-    inverse_graph(1, 12, 3);
+    graph_of(1, 12, 3);
     // The point of x = 1 is (1, 12), on the plane's top edge under the axis
     // name: the mark stands on the grid point two right and six up instead.
     marked_point(2, 6, 5, 4);

@@ -55,7 +55,7 @@ void InverseLesson::features_change_page(float sign) {
     // The x range moves with the sign so that the line's rising half stays
     // in view; the axis keeps its place.
     plane(114, YI1 + 100, positive ? -2 : -4, positive ? 4 : 2, -2, 6, 40, 0, 0);
-    inverse_graph(3, 1.5f * sign, 3);
+    graph_of(3, 1.5f * sign, 3);
     X_A(13) = GX0;
     Y_A(13) = GY1;
     X_A(11) = positive ? 1 : -3;
@@ -75,7 +75,7 @@ void InverseLesson::features_change_page(float sign) {
     V_A(2) = YI1;
     write_at(XI2 + 72, YI1, 0, "する");
     plane(XI1 + 80, YI1 + 80, -6, 6, -6, 6, 30, 0, 0);
-    inverse_graph(1, 5 * sign, 3);
+    graph_of(1, 5 * sign, 3);
     X_A(1) = -6;
     X_A(2) = -1;
     X_A(3) = 1;

@@ -128,7 +128,7 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     // The plane erased and drawn again: the curve alone, the tables and texts stay.
     rt::BOX(GX1, GY1, GX2, GY2, 15, 15);
     plane(800, GY1, -7, 7, -7, 7, 30, 14, 1);
-    hyperbola(6, 5, "y=ﾀ6/xﾀ", -150, -150);
+    graph_of(1, 6, 5, "y=ﾀ6/xﾀ", -150, -150);
     WAIT_KEY();
     write_at(40, YI1 + 60, 3, "グラフはなめらかな2つの曲線になる。");
 }
@@ -169,7 +169,7 @@ void InverseLesson::INV_GRAPH_NEGATIVE_SCENE() {
     YI1 = Y_A(12);
 
     plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
-    hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -75);
+    graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -108, -75);
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
         graph_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
@@ -183,7 +183,7 @@ void InverseLesson::INV_GRAPH_NEGATIVE_SCENE() {
         if (II != 0) curve_point(II, T_A(II + 7), 4, 5);
     });
     WAIT_KEY();
-    hyperbola(-6, 5, "y=-ﾀ6/xﾀ", -121.5f, 30);
+    graph_of(1, -6, 5, "y=-ﾀ6/xﾀ", -121.5f, 30);
     WAIT_KEY();
     write_at(40, YI1 + 70, 3, "2つのグラフの共通点やちがいは?");
     WAIT_KEY();

@@ -92,7 +92,7 @@ void InverseLesson::change_scene(float a) {
     YI1 = Y_A(12);
 
     plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
-    hyperbola(a, 0, formula, -135, positive ? 75 : -175);
+    graph_of(1, a, 0, formula, -135, positive ? 75 : -175);
 
     const auto unit_steps = [&] {
         count_loop(II, 1, 5, [&] {
@@ -157,11 +157,11 @@ void InverseLesson::INV_HYPERBOLA_SUMMARY_SCENE() {
         });
     };
     plane(114, YI1 + 175, -6, 6, -6, 6, 30, 0, 0);
-    hyperbola(5, 3, "", 0, 0);
+    graph_of(1, 5, 3);
     label_at(GX0 - 135, GY1 - 75, 3, "a>0のとき");
     branch_points(1, 5);
     plane(570, YI1 + 175, -6, 6, -6, 6, 30, 0, 0);
-    hyperbola(-5, 3, "", 0, 0);
+    graph_of(1, -5, 3);
     label_at(GX0 - 135, GY1 - 75, 3, "a<0のとき");
     branch_points(5, -5);
     WAIT_KEY();

@@ -41,7 +41,7 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_DRILL() {
         // Everything below the title goes.
         white_box(X_A(31), Y_A(31), 2000, 1800);
         plane(724, Y_A(31), -10, 10, -10, 10, 25, 10, 1);
-        inverse_graph(1, F_A(1), 3);
+        graph_of(1, F_A(1), 3);
         WAIT_KEY();
 
         write_at(XI1, YI1 + 20, 0, "求める式を");

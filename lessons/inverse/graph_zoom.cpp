@@ -68,7 +68,7 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
     plane(880, 50, 0, 10, 0, 8, 30, 14, 1);
     WAIT_KEY();
     write_at(XI1, YI1 + 60, 0, "(1)x=10 のとき y=0.6");
-    hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -100);
+    graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -108, -100);
     WAIT_KEY();
     write_at(XI1 + 81, YI1 + 50, 0, "x=100 のとき y=0.06");
     x_axis_window(100, "100", "005");
@@ -90,7 +90,7 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
     white_box(GX1 - 160, 0, 1320, 1300);
     plane(880, 50, 0, 5, 0, 8, 30, 14, 1);
     write_at(XI1, YI1 + 50, 0, "(2)x=1 のとき y=6");
-    hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -150);
+    graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -108, -150);
     WAIT_KEY();
     write_at(XI1 + 81, YI1 + 50, 0, "x=0.1 のとき y=60");
     y_axis_window("05", "50");
@@ -160,8 +160,8 @@ void InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE() {
     count_loop(II, -6, 6, [&] { graph_cell(left(II), Y_A(12), width(II), "", 5); });
 
     plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
-    hyperbola(6, 3, "y=ﾀ6/xﾀ", -150, -150);
-    hyperbola(-6, 7, "y=-ﾀ6/xﾀ", -150, 50);
+    graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -150, -150);
+    graph_of(1, -6, 7, "y=-ﾀ6/xﾀ", -150, 50);
     WAIT_KEY();
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
@@ -179,11 +179,11 @@ void InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE() {
         WAIT_KEY();
     };
     exact_points(4);
-    hyperbola(4, 5, "y=ﾀ4/xﾀ", -420, 100);
+    graph_of(1, 4, 5, "y=ﾀ4/xﾀ", -420, 100);
     write_at(XI1, Y_A(14) + 50, 3, "y=-ﾀ4/xﾀ のyの値は");
     write_at(XI1, YI1 + 70, 3, "表のyの符号を反対にすればよいから");
     exact_points(-4);
-    hyperbola(-4, 5, "y=-ﾀ4/xﾀ", -420, -150);
+    graph_of(1, -4, 5, "y=-ﾀ4/xﾀ", -420, -150);
 }
 
 }  // namespace lessons

@@ -59,9 +59,6 @@ protected:
     void find_a_problem_numbers();
     // A cell of the graph topic's tables: 50 high, border 3, white fill.
     void graph_cell(float x, float y, float width, const std::string& text, float colour);
-    // The curve y = a/x on the last plane with its label set off by (dx, dy)
-    // from the last dot drawn.
-    void hyperbola(float a, float colour, const std::string& label, float dx, float dy);
     // A filled dot without a label at the value point (x, y) of the last plane.
     void curve_point(float x, float y, float radius, float colour);
     // One magnified window's tick texts at the fifth grid line of each axis,
@@ -115,8 +112,9 @@ protected:
     void plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2, float size,
                float grid, float nasi);
     // A graph on the last plane: y = a/x (kind 1) or y = ax (kind 3), in
-    // `colour`, with `label` at its last dot (moved by KASANARIX, KASANARIY).
-    void inverse_graph(float kind, float a, float colour, const std::string& label = "");
+    // `colour`, with `label` at its last dot set off by (label_dx, label_dy).
+    void graph_of(float kind, float a, float colour, const std::string& label = "",
+                  float label_dx = 0, float label_dy = 0);
     // The marked point of a graph at the grid point (gx, gy) of the last
     // plane: its feet X(1), Y(1) on the x-axis and X(3), Y(3) on the y-axis,
     // the point X(2), Y(2); the x label "1" 14 px left of the x-foot and

@@ -19,17 +19,6 @@ void InverseLesson::graph_cell(float x, float y, float width, const std::string&
     table_cell_at(x, y, width, 50, text, colour, 3, 15);
 }
 
-void InverseLesson::hyperbola(float a, float colour, const std::string& label, float dx, float dy) {
-    IROIRO = 1;
-    AA = a;
-    BB = 0;
-    CCC3 = colour;
-    AAA_S = label;
-    KASANARIX = dx;
-    KASANARIY = dy;
-    PLOT_GRAPH();
-}
-
 void InverseLesson::curve_point(float x, float y, float radius, float colour) {
     XG = x;
     YG = y;
@@ -80,12 +69,15 @@ void InverseLesson::plane(float ggx, float ggy, float aa1, float aa2, float bb1,
     DRAW_AXES();
 }
 
-void InverseLesson::inverse_graph(float kind, float a, float colour, const std::string& label) {
+void InverseLesson::graph_of(float kind, float a, float colour, const std::string& label,
+                             float label_dx, float label_dy) {
     IROIRO = kind;
     AA = a;
     BB = 0;
     CCC3 = colour;
     AAA_S = label;
+    KASANARIX = label_dx;
+    KASANARIY = label_dy;
     PLOT_GRAPH();
 }
 

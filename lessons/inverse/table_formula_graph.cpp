@@ -131,7 +131,7 @@ void InverseLesson::INV_CONSTANT_IN_VIEWS_SCENE() {
     write_at(XI1, YI1 + 50, 7, "<グラフ>");
     rt::SET_DRAW_WIDTH(5);
     plane(XI1, YI1 + 50, -12, 12, -12, 12, 20, 0, 1);
-    inverse_graph(1, 12, 3);
+    graph_of(1, 12, 3);
     marked_point(2, 6, 3, 4);
     WAIT_KEY();
     label_at(X_A(3) - 58, Y_A(3) - 25, 5, "12");
@@ -150,8 +150,8 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_Q1_ANSWERS() {
     YI1 = 30;
     rt::SET_DRAW_WIDTH(5);
     plane(724, YI1 + 50, -5, 5, -5, 5, 40, 10, 1);
-    inverse_graph(1, 4, 3, "(1)");
-    inverse_graph(1, -3, 7, "(2)");
+    graph_of(1, 4, 3, "(1)");
+    graph_of(1, -3, 7, "(2)");
     write_at(XI1, YI1, 0, "問1　解答");
 
     write_at(XI0, YI1 + 50, 0, "(1)");
