@@ -73,7 +73,7 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     // One key per integer x; the key for x = 0 draws nothing.
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        if (II != 0) curve_point(II, T_A(II + 7), 4, 5);
+        if (II != 0) point_at(II, T_A(II + 7), 4, 5);
     });
     WAIT_KEY();
 
@@ -106,7 +106,7 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     });
     count_loop(II, 1, 5, [&] {
         WAIT_KEY();
-        curve_point(T_A(II), F_A(II), 4, 5);
+        point_at(T_A(II), F_A(II), 4, 5);
     });
     WAIT_KEY();
 
@@ -115,13 +115,13 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     // Twelve points, each followed by its key, then sixty at once.
     count_loop(II, 1, 12, [&] {
         const float x = 0.5f * II + 0.75f;
-        curve_point(x, 6 / x, 2, 5);
+        point_at(x, 6 / x, 2, 5);
         WAIT_KEY();
     });
     WAIT_KEY();
     count_loop(II, 0, 59, [&] {
         const float x = II / 10 + 0.9f;
-        curve_point(x, 6 / x, 2, 5);
+        point_at(x, 6 / x, 2, 5);
     });
     WAIT_KEY();
 
@@ -180,7 +180,7 @@ void InverseLesson::INV_GRAPH_NEGATIVE_SCENE() {
     write_at(40, YI1 + 60, 7, "点をかき入れよう。");
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        if (II != 0) curve_point(II, T_A(II + 7), 4, 5);
+        if (II != 0) point_at(II, T_A(II + 7), 4, 5);
     });
     WAIT_KEY();
     graph_of(1, -6, 5, "y=-ﾀ6/xﾀ", -121.5f, 30);

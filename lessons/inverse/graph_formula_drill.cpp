@@ -51,7 +51,7 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_DRILL() {
         write_at(XI1, YI1 + 60, 0, "グラフは");
         write_on(3, "点A(" + T_A_S(1) + "," + T_A_S(2) + ")");
         write_on(0, "を通るから");
-        lettered_point(T_A(1), T_A(2), "A");
+        point_at(T_A(1), T_A(2), 8, 5, "A", 10, -30);
         WAIT_KEY();
         write_at(XI1, YI1 + 60, 0, "y=ﾀa/xﾀに");
         write_on(3, "x=" + T_A_S(1) + ",y=" + T_A_S(2));

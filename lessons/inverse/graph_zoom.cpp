@@ -47,14 +47,14 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
         plane(880, 350, 0, 10, 0, 8, 30, 14, -1);
         zoom_ticks(x_tick, y_tick, false);
         count_loop(IJ, centre - 4, centre + 4,
-                   [&] { curve_point(IJ - (centre - 5), 6 * centre / IJ, 8, 3); });
+                   [&] { point_at(IJ - (centre - 5), 6 * centre / IJ, 8, 3); });
         rt::SET_FONT_SIZE(16);
     };
     // A window near the y-axis: the points for x = 1 .. 5 units of the window.
     const auto y_axis_window = [&](const std::string& x_tick, const std::string& y_tick) {
         plane(880, 350, 0, 5, 0, 8, 30, 14, -1);
         zoom_ticks(x_tick, y_tick, true);
-        count_loop(IJ, 1, 5, [&] { curve_point(IJ, 6 / IJ, 8, 3); });
+        count_loop(IJ, 1, 5, [&] { point_at(IJ, 6 / IJ, 8, 3); });
         rt::SET_FONT_SIZE(16);
     };
 
@@ -174,7 +174,7 @@ void InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE() {
         WAIT_KEY();
         count_loop(II, -6, 6, [&] {
             WAIT_KEY();
-            if (II != 0) curve_point(II, T_A(II + 7), 4, 5);
+            if (II != 0) point_at(II, T_A(II + 7), 4, 5);
         });
         WAIT_KEY();
     };

@@ -59,8 +59,11 @@ protected:
     void find_a_problem_numbers();
     // A cell of the graph topic's tables: 50 high, border 3, white fill.
     void graph_cell(float x, float y, float width, const std::string& text, float colour);
-    // A filled dot without a label at the value point (x, y) of the last plane.
-    void curve_point(float x, float y, float radius, float colour);
+    // A filled dot at the value point (x, y) of the last plane, with `label`
+    // set off by (label_dx, label_dy) from its place 20 px left of and 40 px
+    // above the dot.
+    void point_at(float x, float y, float radius, float colour, const std::string& label = "",
+                  float label_dx = 0, float label_dy = 0);
     // One magnified window's tick texts at the fifth grid line of each axis,
     // in font size 26: the x tick, the y tick, and the separate point that
     // makes one of them a decimal (after the x tick's digits when
@@ -129,9 +132,6 @@ protected:
     // The text of blank `index` in colour 5 at its stored pen place
     // (U(index), V(index)).
     void fill_blank(int index, const std::string& text);
-    // A lettered point of the last plane at the value point (xg, yg): a dot
-    // of radius 8 in colour 5, its letter 10 px left of and 70 px above it.
-    void lettered_point(float xg, float yg, const std::string& letter);
     // One draw of the drill's point A = (T(1), T(2)) and its constant F(1) =
     // x0·y0 (F(2) its size), drawn again while the constant equals FMAESU
     // or its size is 10 or less; the accepted constant goes to FMAESU.

@@ -19,14 +19,15 @@ void InverseLesson::graph_cell(float x, float y, float width, const std::string&
     table_cell_at(x, y, width, 50, text, colour, 3, 15);
 }
 
-void InverseLesson::curve_point(float x, float y, float radius, float colour) {
+void InverseLesson::point_at(float x, float y, float radius, float colour, const std::string& label,
+                             float label_dx, float label_dy) {
     XG = x;
     YG = y;
     R = radius;
     CCC3 = colour;
-    AAA_S = "";
-    KASANARIX = 0;
-    KASANARIY = 0;
+    AAA_S = label;
+    KASANARIX = label_dx;
+    KASANARIY = label_dy;
     PLOT_POINT();
 }
 
@@ -93,17 +94,6 @@ void InverseLesson::marked_point(float gx, float gy, float label_colour, float l
     rt::LINE(X_A(1), Y_A(1), X_A(2), Y_A(2), 7);
     rt::LINE(X_A(3), Y_A(3), X_A(2), Y_A(2), 7);
     rt::CIRCLE(X_A(2), Y_A(2), 8, 7, 0, 0, 7);
-}
-
-void InverseLesson::lettered_point(float xg, float yg, const std::string& letter) {
-    XG = xg;
-    YG = yg;
-    R = 8;
-    CCC3 = 5;
-    AAA_S = letter;
-    KASANARIX = 10;
-    KASANARIY = -30;
-    PLOT_POINT();
 }
 
 void InverseLesson::arrow_pair(float label_lift) {

@@ -157,7 +157,7 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_Q1_ANSWERS() {
     write_at(XI0, YI1 + 50, 0, "(1)");
     write_on(3, "点A(2,2)");
     write_on(0, "を通るから、");
-    lettered_point(2, 2, "A");
+    point_at(2, 2, 8, 5, "A", 10, -30);
     WAIT_KEY();
     write_at(XI1, YI1 + 50, 3, "x=2,y=2 を代入して");
     write_at(XI1, YI1 + 70, 0, "2=ﾀa/2ﾀ  ﾀa/2ﾀ=2");
@@ -168,7 +168,7 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_Q1_ANSWERS() {
     write_at(XI0, YI1 + 90, 0, "(2)");
     write_on(3, "点B(3,-1)");
     write_on(0, "を通るから、");
-    lettered_point(3, -1, "B");
+    point_at(3, -1, 8, 5, "B", 10, -30);
     WAIT_KEY();
     write_at(XI1, YI1 + 50, 3, "x=3,y=-1 を代入して");
     write_at(XI1, YI1 + 70, 0, "-1=ﾀa/3ﾀ  ﾀa/3ﾀ=-1");
