@@ -71,15 +71,6 @@ protected:
     void zoom_ticks(const std::string& x_tick, const std::string& y_tick, bool point_on_x);
     // The six-point change scene of y = a/x (a = 6 or -6).
     void change_scene(float a);
-    // Six points of y = a/x from x = x0 on, in steps of 1, kept in X(1..6)
-    // and Y(1..6) as pixels of the last plane.
-    void change_points(float x0, float a);
-    // From point `from` of X() and Y() across to the second point's x and on
-    // to point `to`: two arrows in colour 5 with 16 px heads at the draw width
-    // in force, "増加" `across_dy` px below the first shaft's height and
-    // `down_label` at the second shaft's middle, `down_dx` px right of it.
-    void change_arrows(int from, int to, float across_dy, const std::string& down_label,
-                       float down_dx);
 
     // ==== topics 3 to 5: table, formula and graph; basic problems; features compared ====
     // Item 3, table, formula and graph: its aims page, its bar and four pages.
@@ -124,11 +115,23 @@ protected:
     // `label_drop` px below it, then the guides from both feet and the dot,
     // all in colour 7 at width 5.
     void marked_point(float gx, float gy, float label_colour, float label_drop);
-    // The arrow pair from (GX3, GY3) to (GX4, GY4): the run arrow across
-    // to (GX4, GY3), the run label "増加" in colour 5 over the run's middle
-    // (14 px left of it, `label_lift` px above the arrow), then the change
-    // arrow up or down to (GX4, GY4); plain arrows in colour 0, heads 16 px.
-    void arrow_pair(float label_lift);
+    // Value points X(first..last), Y(first..last) turned into pixels of the
+    // last plane, in place.
+    void to_pixels(int first, int last);
+    // The points first..last of y = a/x at the x values in X(), as pixels.
+    void inverse_points(int first, int last, float a);
+    // Points first..first+3 of y = a/x at x = -6, -1, 1, 6, two on each
+    // branch, as pixels.
+    void branch_points(int first, float a);
+    // The arrow pair from point `from` to point `to` of X(), Y(), kept in
+    // (GX3, GY3) and (GX4, GY4): the run arrow across to (GX4, GY3), "増加"
+    // in colour 5 14 px left of the run's middle and `run_label_dy` px below
+    // the arrow, then the change arrow up or down to (GX4, GY4); both arrows
+    // in `colour` with 16 px heads at the draw width in force.
+    void arrow_pair(int from, int to, float colour, float run_label_dy);
+    // The word for the change of y beside the change arrow of that pair, in
+    // colour 5: `dx` px right of its shaft, 16 px above its middle.
+    void change_label(int from, int to, float dx, const std::string& text);
     // The text of blank `index` in colour 5 at its stored pen place
     // (U(index), V(index)).
     void fill_blank(int index, const std::string& text);

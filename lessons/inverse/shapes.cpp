@@ -96,23 +96,48 @@ void InverseLesson::marked_point(float gx, float gy, float label_colour, float l
     rt::CIRCLE(X_A(2), Y_A(2), 8, 7, 0, 0, 7);
 }
 
-void InverseLesson::arrow_pair(float label_lift) {
+void InverseLesson::to_pixels(int first, int last) {
+    for (int k = first; k <= last; ++k) {
+        X_A(k) = GX0 + X_A(k) * SIZE;
+        Y_A(k) = GY0 - Y_A(k) * SIZE;
+    }
+}
+
+void InverseLesson::inverse_points(int first, int last, float a) {
+    for (int k = first; k <= last; ++k) Y_A(k) = a / X_A(k);
+    to_pixels(first, last);
+}
+
+void InverseLesson::branch_points(int first, float a) {
+    const float xs[4] = {-6, -1, 1, 6};
+    for (int k = 0; k < 4; ++k) X_A(first + k) = xs[k];
+    inverse_points(first, first + 3, a);
+}
+
+void InverseLesson::arrow_pair(int from, int to, float colour, float run_label_dy) {
+    GX3 = X_A(from);
+    GY3 = Y_A(from);
+    GX4 = X_A(to);
+    GY4 = Y_A(to);
     // DRAW_ARROW swaps its ends and clears MUKI: every input is set anew.
-    auto plain_arrow = [this](float x0, float y0, float x1, float y1) {
+    const auto arrow = [&](float x0, float y0, float x1, float y1) {
         ZX0 = x0;
         ZY0 = y0;
         ZX = x1;
         ZY = y1;
-        CCC2 = 0;
+        CCC2 = colour;
         NAGASA = 16;
         MUKI = 1;
         YA = 0;  // one head only
         DRAW_ARROW();
     };
-    const float run_y = GY3;
-    plain_arrow(GX3, run_y, GX4, run_y);
-    label_at((GX3 + GX4) / 2 - 14, run_y - label_lift, 5, "増加");
-    plain_arrow(GX4, run_y, GX4, GY4);
+    arrow(GX3, GY3, GX4, GY3);
+    label_at((GX3 + GX4) / 2 - 14, GY3 + run_label_dy, 5, "増加");
+    arrow(GX4, GY3, GX4, GY4);
+}
+
+void InverseLesson::change_label(int from, int to, float dx, const std::string& text) {
+    label_at(X_A(to) + dx, (Y_A(from) + Y_A(to)) / 2 - 16, 5, text);
 }
 
 void InverseLesson::fill_blank(int index, const std::string& text) {
