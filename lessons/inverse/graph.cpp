@@ -50,12 +50,11 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     const auto width = [](float x) { return x <= -4 ? 90.0f : 70.0f; };
     for (const float row : {Y_A(11), Y_A(12)}) {
         const bool x_row = row == Y_A(11);
-        graph_cell(X_A(11), row, 54, x_row ? "x" : "y", 0);
-        graph_cell(X, row, 54, "…", 0);
+        row_head(X_A(11), row, x_row ? "x" : "y", 54);
         count_loop(II, -6, 6, [&] {
-            graph_cell(left(II), row, width(II), x_row ? stripped_text_of(II) : "", 0);
+            row_cell(left(II), row, width(II), x_row ? stripped_text_of(II) : "", 0);
         });
-        graph_cell(X, row, 54, "…", 0);
+        row_cell(X, row, 54, "…", 0);
     }
     XI2 = X;
     YI1 = Y_A(12);
@@ -64,7 +63,7 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     WAIT_KEY();
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        graph_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
+        row_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
     });
     count_loop(II, -6, 6, [&] {
         if (II != 0) T_A(II + 7) = 6 / II;
@@ -87,17 +86,15 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     Y_A(12) = Y_A(11) + 50;
     for (const float row : {Y_A(11), Y_A(12)}) {
         const bool x_row = row == Y_A(11);
-        graph_cell(X_A(11), row, 58, x_row ? "x" : "y", 0);
-        graph_cell(X, row, 58, "…", 0);
+        row_head(X_A(11), row, x_row ? "x" : "y", 58);
         count_loop(II, 1, 5, [&] {
-            graph_cell(X_A(12) + 90 * (II - 1), row, 90, x_row ? stripped_text_of(II + 0.5f) : "",
-                       0);
+            row_cell(X_A(12) + 90 * (II - 1), row, 90, x_row ? stripped_text_of(II + 0.5f) : "", 0);
         });
     }
     WAIT_KEY();
     count_loop(II, 1, 5, [&] {
         WAIT_KEY();
-        graph_cell(X_A(12) + 90 * (II - 1), Y_A(12), 90, T_A_S(II), 5);
+        row_cell(X_A(12) + 90 * (II - 1), Y_A(12), 90, T_A_S(II), 5);
     });
     WAIT_KEY();
     count_loop(II, 1, 5, [&] {
@@ -158,12 +155,11 @@ void InverseLesson::INV_GRAPH_NEGATIVE_SCENE() {
     const auto width = [](float x) { return x <= 3 ? 70.0f : 90.0f; };
     for (const float row : {Y_A(11), Y_A(12)}) {
         const bool x_row = row == Y_A(11);
-        graph_cell(X_A(11), row, 54, x_row ? "x" : "y", 0);
-        graph_cell(X, row, 54, "…", 0);
+        row_head(X_A(11), row, x_row ? "x" : "y", 54);
         count_loop(II, -6, 6, [&] {
-            graph_cell(left(II), row, width(II), x_row ? stripped_text_of(II) : "", 0);
+            row_cell(left(II), row, width(II), x_row ? stripped_text_of(II) : "", 0);
         });
-        graph_cell(X, row, 54, "…", 0);
+        row_cell(X, row, 54, "…", 0);
     }
     XI2 = X;
     YI1 = Y_A(12);
@@ -172,7 +168,7 @@ void InverseLesson::INV_GRAPH_NEGATIVE_SCENE() {
     graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -108, -75);
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        graph_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
+        row_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
     });
     count_loop(II, -6, 6, [&] {
         if (II != 0) T_A(II + 7) = -6 / II;

@@ -45,16 +45,15 @@ void InverseLesson::change_scene(float a) {
     for (const float row : {Y_A(11), Y_A(12)}) {
         const bool x_row = row == Y_A(11);
         const float value_colour = x_row ? 0 : 7;
-        graph_cell(X_A(11), row, 54, x_row ? "x" : "y", 0);
-        graph_cell(X, row, 54, "…", 0);
+        row_head(X_A(11), row, x_row ? "x" : "y", 54);
         U_A(1) = X;
         count_loop(II, -6, 6, [&] {
             const std::string text =
                 x_row ? stripped_text_of(II) : (II == 0 ? "*" : stripped_text_of(a / II));
-            graph_cell(U_A(1), row, width(II), text, value_colour);
+            row_cell(U_A(1), row, width(II), text, value_colour);
             U_A(1) = X;
         });
-        graph_cell(U_A(1), row, 54, "…", value_colour);
+        row_cell(U_A(1), row, 54, "…", value_colour);
     }
     YI1 = Y_A(12);
 

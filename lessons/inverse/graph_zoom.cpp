@@ -153,11 +153,10 @@ void InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE() {
         return x <= -3 ? X_A(12) + (x + 6) * 90 : X_A(13) + (x + 2) * 70;
     };
     const auto width = [](float x) { return x <= -3 ? 90.0f : 70.0f; };
-    graph_cell(X_A(11), Y_A(11), 54, "x", 0);
-    count_loop(II, -6, 6,
-               [&] { graph_cell(left(II), Y_A(11), width(II), stripped_text_of(II), 0); });
-    graph_cell(X_A(11), Y_A(12), 54, "y", 0);
-    count_loop(II, -6, 6, [&] { graph_cell(left(II), Y_A(12), width(II), "", 5); });
+    row_cell(X_A(11), Y_A(11), 54, "x", 0);
+    count_loop(II, -6, 6, [&] { row_cell(left(II), Y_A(11), width(II), stripped_text_of(II), 0); });
+    row_cell(X_A(11), Y_A(12), 54, "y", 0);
+    count_loop(II, -6, 6, [&] { row_cell(left(II), Y_A(12), width(II), "", 5); });
 
     plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
     graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -150, -150);
@@ -165,7 +164,7 @@ void InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE() {
     WAIT_KEY();
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        graph_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
+        row_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
     });
 
     // The points of y = a/x at their exact values, one key each (x = 0: no point).

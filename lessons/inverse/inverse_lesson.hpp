@@ -57,8 +57,11 @@ protected:
     // One drill problem's numbers: y of the pair in T(1) (kept away from
     // FMAESU), x in F(2), a = xy in T(2), their texts by FORMAT_TABLE_ARRAYS.
     void find_a_problem_numbers();
-    // A cell of the graph topic's tables: 50 high, border 3, white fill.
-    void graph_cell(float x, float y, float width, const std::string& text, float colour);
+    // A cell of a table row: 50 high, border 3, white fill.
+    void row_cell(float x, float y, float width, const std::string& text, float colour);
+    // The start of a table row at (left, top): the cell `name` ("x" or "y")
+    // and a cell "…" after it, both `width` wide.
+    void row_head(float left, float top, const std::string& name, float width);
     // A filled dot at the value point (x, y) of the last plane, with `label`
     // set off by (label_dx, label_dy) from its place 20 px left of and 40 px
     // above the dot.

@@ -7,16 +7,13 @@
 
 namespace lessons {
 
-namespace {
-// Every table cell of these pages: 50 high, border 3, white fill, text 0.
-constexpr float kCellHeight = 50;
-constexpr float kHeadWidth = 58;
-constexpr float kValueWidth = 90;
-}  // namespace
-
-void InverseLesson::graph_cell(float x, float y, float width, const std::string& text,
-                               float colour) {
+void InverseLesson::row_cell(float x, float y, float width, const std::string& text, float colour) {
     table_cell_at(x, y, width, 50, text, colour, 3, 15);
+}
+
+void InverseLesson::row_head(float left, float top, const std::string& name, float width) {
+    row_cell(left, top, width, name, 0);
+    row_cell(X, top, width, "…", 0);
 }
 
 void InverseLesson::point_at(float x, float y, float radius, float colour, const std::string& label,
@@ -35,8 +32,7 @@ void InverseLesson::inverse_table_rows(float a, int first, int last, float tail_
     // The x row is drawn completely, then the y row.
     for (int row = 11; row <= 12; ++row) {
         const float top = Y_A(row);
-        table_cell_at(X_A(11), top, kHeadWidth, kCellHeight, row == 11 ? "x" : "y", 0, 3, 15);
-        table_cell_at(X, top, kHeadWidth, kCellHeight, "…", 0, 3, 15);
+        row_head(X_A(11), top, row == 11 ? "x" : "y", 58);
         count_loop(II, static_cast<float>(first), static_cast<float>(last), [&] {
             std::string text;
             if (row == 11) {
@@ -46,11 +42,10 @@ void InverseLesson::inverse_table_rows(float a, int first, int last, float tail_
                 T_A_S(rt::CINT(II + 5)) = II != 0 ? stripped_text_of(a / II) : "*";
                 text = T_A_S(rt::CINT(II + 5));
             }
-            table_cell_at(X_A(12) + kValueWidth * (II - first), top, kValueWidth, kCellHeight, text,
-                          0, 3, 15);
+            row_cell(X_A(12) + 90 * (II - first), top, 90, text, 0);
         });
         // The tail follows where the last value cell left the pen.
-        table_cell_at(X, top, tail_width, kCellHeight, "…", 0, 3, 15);
+        row_cell(X, top, tail_width, "…", 0);
     }
 }
 
