@@ -25,12 +25,11 @@ void InverseLesson::features_change_page(float sign) {
 
     XI0 = 30;
     XI1 = XI0 + 27;
-    table_cell_at(XI0, 20, 490, 50, "yの値の変化(比例)", 0, 3, 13);
+    header_cell(XI0, 20, 490, 50, "yの値の変化(比例)");
     write_at(XI1, 80, 3, when);
     write_at(XI1, 130, 0, "xの値が増加すると");
     write_at(XI1, 180, 0, "yの値は");
-    U_A(1) = XI2;
-    V_A(1) = YI1;
+    blank_here(1);
     write_at(XI2 + 72, YI1, 0, "する");
     // The x range moves with the sign so that the line's rising half stays
     // in view; the axis keeps its place.
@@ -47,12 +46,11 @@ void InverseLesson::features_change_page(float sign) {
 
     XI0 = 600;
     XI1 = XI0 + 27;
-    table_cell_at(XI0, 20, 490, 50, "yの値の変化(反比例)", 0, 3, 13);
+    header_cell(XI0, 20, 490, 50, "yの値の変化(反比例)");
     write_at(XI1, 80, 3, when);
     write_at(XI1, 130, 0, "x>0,x<0 のどちらの場合も");
     write_at(XI1, 180, 0, "xの値が増加するとyの値は");
-    U_A(2) = XI2;
-    V_A(2) = YI1;
+    blank_here(2);
     write_at(XI2 + 72, YI1, 0, "する");
     plane(XI1 + 80, YI1 + 80, -6, 6, -6, 6, 30, 0, 0);
     graph_of(1, 5 * sign, 3);

@@ -135,6 +135,14 @@ protected:
     // The word for the change of y beside the change arrow of that pair, in
     // colour 5: `dx` px right of its shaft, 16 px above its middle.
     void change_label(int from, int to, float dx, const std::string& text);
+    // The value of the marked point's y-foot, in colour 5, 58 px left of
+    // and 25 px above the foot.
+    void marked_y_label(const std::string& text);
+    // A page's header cell: border 3, fill 13, its text in colour 0.
+    void header_cell(float x, float y, float width, float height, const std::string& text);
+    // Blank `index` begins where the pen stands: (XI2, YI1) kept in
+    // (U(index), V(index)).
+    void blank_here(int index);
     // The text of blank `index` in colour 5 at its stored pen place
     // (U(index), V(index)).
     void fill_blank(int index, const std::string& text);
@@ -143,8 +151,9 @@ protected:
     // or its size is 10 or less; the accepted constant goes to FMAESU.
     void graph_drill_draw();
     // The start of both basic-problems pages: the white page, the margins,
-    // draw width 3 and the header cell "P143 基本の問題".
-    void basic_problems_header();
+    // draw width 3, the header cell "P143 基本の問題" and the badge with the
+    // problem's number, its left at `badge_left`.
+    void basic_problems_header(const std::string& number, float badge_left);
     // The two increase-decrease pages, told apart by the sign of a.
     void features_change_page(float sign);
 };

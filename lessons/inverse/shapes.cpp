@@ -135,6 +135,20 @@ void InverseLesson::change_label(int from, int to, float dx, const std::string& 
     label_at(X_A(to) + dx, (Y_A(from) + Y_A(to)) / 2 - 16, 5, text);
 }
 
+void InverseLesson::marked_y_label(const std::string& text) {
+    label_at(X_A(3) - 58, Y_A(3) - 25, 5, text);
+}
+
+void InverseLesson::header_cell(float x, float y, float width, float height,
+                                const std::string& text) {
+    table_cell_at(x, y, width, height, text, 0, 3, 13);
+}
+
+void InverseLesson::blank_here(int index) {
+    U_A(index) = XI2;
+    V_A(index) = YI1;
+}
+
 void InverseLesson::fill_blank(int index, const std::string& text) {
     label_at(U_A(index), V_A(index), 5, text);
 }

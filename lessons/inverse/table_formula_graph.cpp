@@ -134,7 +134,7 @@ void InverseLesson::INV_CONSTANT_IN_VIEWS_SCENE() {
     graph_of(1, 12, 3);
     marked_point(2, 6, 3, 4);
     WAIT_KEY();
-    label_at(X_A(3) - 58, Y_A(3) - 25, 5, "12");
+    marked_y_label("12");
     WAIT_KEY();
     write_at(X_A(2), Y_A(2) - 25, 3, "(1,");
     write_on(5, "12");
