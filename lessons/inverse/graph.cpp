@@ -16,12 +16,11 @@ void InverseLesson::INV_GRAPH_AIMS() {
 }
 
 void InverseLesson::INV_GRAPH_MENU() {
-    run_bar<InverseLesson>(
-        "①グラフa>0　②a<0　③両軸付近　④問1　⑤値変化a>0　⑥a<0　⑦まとめ　⑧終了",
-        {&InverseLesson::INV_GRAPH_POSITIVE_SCENE, &InverseLesson::INV_GRAPH_NEGATIVE_SCENE,
-         &InverseLesson::INV_NEAR_AXES_ZOOM_SCENE, &InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE,
-         &InverseLesson::INV_CHANGE_POSITIVE_SCENE, &InverseLesson::INV_CHANGE_NEGATIVE_SCENE,
-         &InverseLesson::INV_HYPERBOLA_SUMMARY_SCENE});
+    run_bar("①グラフa>0　②a<0　③両軸付近　④問1　⑤値変化a>0　⑥a<0　⑦まとめ　⑧終了",
+            {&InverseLesson::INV_GRAPH_POSITIVE_SCENE, &InverseLesson::INV_GRAPH_NEGATIVE_SCENE,
+             &InverseLesson::INV_NEAR_AXES_ZOOM_SCENE, &InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE,
+             &InverseLesson::INV_CHANGE_POSITIVE_SCENE, &InverseLesson::INV_CHANGE_NEGATIVE_SCENE,
+             &InverseLesson::INV_HYPERBOLA_SUMMARY_SCENE});
 }
 
 // y = 6/x from its points: the table of x = -6 .. 6 filled one value per key,

@@ -1,7 +1,6 @@
-// The shapes the scenes of lesson_inverse share: table cells and rows,
-// coordinate planes and their graphs, points, the marked point with its
-// guides, arrow pairs and the blanks of a page.
-#include "framework/platform/numbers.hpp"
+// The shapes the scenes of lesson_inverse share: table cells, coordinate
+// planes and their graphs, points, the marked point with its guides, arrow
+// pairs and the blanks of a page.
 #include "framework/platform/screen.hpp"
 #include "inverse_lesson.hpp"
 
@@ -16,37 +15,9 @@ void InverseLesson::row_head(float left, float top, const std::string& name, flo
     row_cell(X, top, width, "…", 0);
 }
 
-void InverseLesson::point_at(float x, float y, float radius, float colour, const std::string& label,
-                             float label_dx, float label_dy) {
-    XG = x;
-    YG = y;
-    R = radius;
-    CCC3 = colour;
-    AAA_S = label;
-    KASANARIX = label_dx;
-    KASANARIY = label_dy;
-    PLOT_POINT();
-}
-
-void InverseLesson::inverse_table_rows(float a, int first, int last, float tail_width) {
-    // The x row is drawn completely, then the y row.
-    for (int row = 11; row <= 12; ++row) {
-        const float top = Y_A(row);
-        row_head(X_A(11), top, row == 11 ? "x" : "y", 58);
-        count_loop(II, static_cast<float>(first), static_cast<float>(last), [&] {
-            std::string text;
-            if (row == 11) {
-                text = stripped_text_of(II);
-            } else {
-                // No value where x is 0: the mark "*" and no division.
-                T_A_S(rt::CINT(II + 5)) = II != 0 ? stripped_text_of(a / II) : "*";
-                text = T_A_S(rt::CINT(II + 5));
-            }
-            row_cell(X_A(12) + 90 * (II - first), top, 90, text, 0);
-        });
-        // The tail follows where the last value cell left the pen.
-        row_cell(X, top, tail_width, "…", 0);
-    }
+void InverseLesson::header_cell(float x, float y, float width, float height,
+                                const std::string& text) {
+    table_cell_at(x, y, width, height, text, 0, 3, 13);
 }
 
 void InverseLesson::plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2,
@@ -77,6 +48,18 @@ void InverseLesson::graph_of(float kind, float a, float colour, const std::strin
     PLOT_GRAPH();
 }
 
+void InverseLesson::point_at(float x, float y, float radius, float colour, const std::string& label,
+                             float label_dx, float label_dy) {
+    XG = x;
+    YG = y;
+    R = radius;
+    CCC3 = colour;
+    AAA_S = label;
+    KASANARIX = label_dx;
+    KASANARIY = label_dy;
+    PLOT_POINT();
+}
+
 void InverseLesson::marked_point(float gx, float gy, float label_colour, float label_drop) {
     X_A(2) = GX0 + gx * SIZE;
     Y_A(2) = GY0 - gy * SIZE;
@@ -89,6 +72,10 @@ void InverseLesson::marked_point(float gx, float gy, float label_colour, float l
     rt::LINE(X_A(1), Y_A(1), X_A(2), Y_A(2), 7);
     rt::LINE(X_A(3), Y_A(3), X_A(2), Y_A(2), 7);
     rt::CIRCLE(X_A(2), Y_A(2), 8, 7, 0, 0, 7);
+}
+
+void InverseLesson::marked_y_label(const std::string& text) {
+    label_at(X_A(3) - 58, Y_A(3) - 25, 5, text);
 }
 
 void InverseLesson::to_pixels(int first, int last) {
@@ -133,15 +120,6 @@ void InverseLesson::arrow_pair(int from, int to, float colour, float run_label_d
 
 void InverseLesson::change_label(int from, int to, float dx, const std::string& text) {
     label_at(X_A(to) + dx, (Y_A(from) + Y_A(to)) / 2 - 16, 5, text);
-}
-
-void InverseLesson::marked_y_label(const std::string& text) {
-    label_at(X_A(3) - 58, Y_A(3) - 25, 5, text);
-}
-
-void InverseLesson::header_cell(float x, float y, float width, float height,
-                                const std::string& text) {
-    table_cell_at(x, y, width, height, text, 0, 3, 13);
 }
 
 void InverseLesson::blank_here(int index) {

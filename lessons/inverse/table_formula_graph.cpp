@@ -1,6 +1,7 @@
 // Table, formula and graph of inverse proportion: the aims page, the bar, the
 // formula read off the table of page 142 in three ways, where the constant 12
 // shows in table, formula and graph, and the answers of question 1.
+#include "framework/platform/numbers.hpp"
 #include "framework/platform/screen.hpp"
 #include "inverse_lesson.hpp"
 
@@ -24,6 +25,27 @@ void InverseLesson::INV_TABLE_FORMULA_GRAPH_MENU() {
         {&InverseLesson::INV_TABLE_TO_FORMULA_SCENE, &InverseLesson::INV_CONSTANT_IN_VIEWS_SCENE,
          &InverseLesson::INV_GRAPH_TO_FORMULA_DRILL,
          &InverseLesson::INV_GRAPH_TO_FORMULA_Q1_ANSWERS});
+}
+
+void InverseLesson::inverse_table_rows(float a, int first, int last, float tail_width) {
+    // The x row is drawn completely, then the y row.
+    for (int row = 11; row <= 12; ++row) {
+        const float top = Y_A(row);
+        row_head(X_A(11), top, row == 11 ? "x" : "y", 58);
+        count_loop(II, static_cast<float>(first), static_cast<float>(last), [&] {
+            std::string text;
+            if (row == 11) {
+                text = stripped_text_of(II);
+            } else {
+                // No value where x is 0: the mark "*" and no division.
+                T_A_S(rt::CINT(II + 5)) = II != 0 ? stripped_text_of(a / II) : "*";
+                text = T_A_S(rt::CINT(II + 5));
+            }
+            row_cell(X_A(12) + 90 * (II - first), top, 90, text, 0);
+        });
+        // The tail follows where the last value cell left the pen.
+        row_cell(X, top, tail_width, "…", 0);
+    }
 }
 
 // The table of y = 12/x for x = -4..4 at once, then three ideas: one pair
