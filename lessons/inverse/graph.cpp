@@ -1,4 +1,4 @@
-// The graph of y=a/x: the goals page, the bar, the graph of y=6/x built
+// The graph of y=a/x: the aims page, the bar, the graph of y=6/x built
 // point by point, and the graph of y=-6/x with the page comparing the two.
 #include "framework/platform/screen.hpp"
 #include "inverse_lesson.hpp"

@@ -1,4 +1,4 @@
-// Negative values and finding a: the goals page, the bar, the tables of
+// Negative values and finding a: the aims page, the bar, the tables of
 // y=24/x and y=-24/x, the summary of the properties and the worked answers of
 // question 1. The two drills live in negative_drills.cpp.
 #include "framework/platform/screen.hpp"
