@@ -6,14 +6,6 @@
 
 namespace lessons {
 
-namespace {
-// The badge cell: 38 × 44, border 4, fill 3, its number in colour 13, its
-// top 60 px below the header's.
-constexpr float kBadgeWidth = 38;
-constexpr float kBadgeHeight = 44;
-constexpr float kBadgeTop = 90;
-}  // namespace
-
 // Entry and bar at once. There is no review page: choice 3 leaves for the
 // main menu like choice 4.
 void InverseLesson::INV_BASIC_PROBLEMS_MENU() {
@@ -31,21 +23,23 @@ void InverseLesson::INV_BASIC_PROBLEMS_MENU() {
     }
 }
 
-void InverseLesson::basic_problems_header() {
+// The badge is a cell 38 × 44, border 4, fill 3, its number in colour 13,
+// its top 60 px below the header's.
+void InverseLesson::basic_problems_header(const std::string& number, float badge_left) {
     white_box(0, 0, 1760, 1800);
     XI0 = 40;
     XI1 = XI0 + 81;
     YI1 = 30;
     rt::SET_DRAW_WIDTH(3);
-    table_cell_at(40, 30, 360, 48, "P143 基本の問題", 0, 3, 13);
+    header_cell(40, 30, 360, 48, "P143 基本の問題");
+    table_cell_at(badge_left, 90, 38, 44, number, 13, 4, 3);
 }
 
 // (1) the formula from x = 3, y = -8; after a key, (2) its values at x = 2
 // and x = -4, placed 80 px right of the end of the substitution line of (1)
 // and 50 px above it.
 void InverseLesson::INV_BASIC_PROBLEM1_SCENE() {
-    basic_problems_header();
-    table_cell_at(XI0, kBadgeTop, kBadgeWidth, kBadgeHeight, "1", 13, 4, 3);
+    basic_problems_header("1", 40);
     XI2 = X;
     YI1 = Y;
     write_on(3, "(1)");
@@ -76,13 +70,11 @@ void InverseLesson::INV_BASIC_PROBLEM1_SCENE() {
 // The graph of y = -8/x on a numbered grid, drawn at width 6, its formula
 // 44 px above the curve's right end; no pause.
 void InverseLesson::INV_BASIC_PROBLEM2_SCENE() {
-    basic_problems_header();
-    table_cell_at(XI1 - 76, kBadgeTop, kBadgeWidth, kBadgeHeight, "2", 13, 4, 3);
-    inverse_plane(200, 100, -9, 9, -9, 9, 30, 14, 0);
+    // The second badge stands 5 px further right than the first.
+    basic_problems_header("2", 45);
+    plane(200, 100, -9, 9, -9, 9, 30, 14, 0);
     rt::SET_DRAW_WIDTH(6);
-    KASANARIX = 0;
-    KASANARIY = -44;
-    inverse_graph(1, -8, 3, "y=-ﾀ8/xﾀ");
+    graph_of(1, -8, 3, "y=-ﾀ8/xﾀ", 0, -44);
 }
 
 }  // namespace lessons

@@ -33,37 +33,32 @@ void InverseLesson::INV_FEATURES_FORMULA_SHAPE_SCENE() {
 
     XI0 = 30;
     XI1 = XI0 + 27;
-    table_cell_at(XI0, 20, 490, 50, "比例の特徴", 0, 3, 13);
+    header_cell(XI0, 20, 490, 50, "比例の特徴");
     write_at(XI1, 80, 0, "式…");
-    U_A(1) = XI2;
-    V_A(1) = YI1;
+    blank_here(1);
     write_at(XI1, 140, 0, "グラフの形…");
-    U_A(2) = XI2;
-    V_A(2) = YI1;
+    blank_here(2);
     // Blank 2 is a 72 px gap inside the line, blank 3 follows it.
     write_at(XI2 + 72, YI1, 0, "を通る");
-    U_A(3) = XI2;
-    V_A(3) = YI1;
-    inverse_plane(XI1 + 80, YI1 + 100, -4, 4, -6, 6, 30, 0, 1);
-    inverse_graph(3, 3, 3);
+    blank_here(3);
+    plane(XI1 + 80, YI1 + 100, -4, 4, -6, 6, 30, 0, 1);
+    graph_of(3, 3, 3);
     marked_point(1, 3, 5, 0);
-    label_at(X_A(3) - 58, Y_A(3) - 25, 5, "a");
+    marked_y_label("a");
 
     XI0 = 600;
     XI1 = XI0 + 27;
-    table_cell_at(XI0, 20, 490, 50, "反比例の特徴", 0, 3, 13);
+    header_cell(XI0, 20, 490, 50, "反比例の特徴");
     write_at(XI1, 90, 0, "式…");
-    U_A(4) = XI2;
-    V_A(4) = YI1;
+    blank_here(4);
     write_at(XI1, 150, 0, "グラフの形…");
-    U_A(5) = XI2;
-    V_A(5) = YI1;
-    inverse_plane(XI1 + 80, YI1 + 80, -12, 12, -12, 12, 18, 0, 1);
-    inverse_graph(1, 12, 3);
+    blank_here(5);
+    plane(XI1 + 80, YI1 + 80, -12, 12, -12, 12, 18, 0, 1);
+    graph_of(1, 12, 3);
     // The point of x = 1 is (1, 12), on the plane's top edge under the axis
     // name: the mark stands on the grid point two right and six up instead.
     marked_point(2, 6, 5, 4);
-    label_at(X_A(3) - 58, Y_A(3) - 25, 5, "a");
+    marked_y_label("a");
 
     WAIT_KEY();
     fill_blank(1, "y=ax");

@@ -20,42 +20,21 @@ void InverseLesson::INV_FEATURES_CHANGE_NEGATIVE_SCENE() {
 void InverseLesson::features_change_page(float sign) {
     const bool positive = sign > 0;
     const std::string when = positive ? "a>0 のとき" : "a<0 のとき";
-    // Values to pixels of the last plane, in place.
-    auto to_pixels = [this](int first, int last) {
-        count_loop(II, static_cast<float>(first), static_cast<float>(last), [&] {
-            const int i = static_cast<int>(II);
-            X_A(i) = GX0 + X_A(i) * SIZE;
-            Y_A(i) = GY0 - Y_A(i) * SIZE;
-        });
-    };
-    auto pair_between = [this](int from, int to, float label_lift) {
-        GX3 = X_A(from);
-        GY3 = Y_A(from);
-        GX4 = X_A(to);
-        GY4 = Y_A(to);
-        arrow_pair(label_lift);
-    };
-    // A fill beside a change arrow: at its x, 16 px above its middle.
-    auto change_label = [this](int from, int to, const std::string& text) {
-        label_at(X_A(to), (Y_A(from) + Y_A(to)) / 2 - 16, 5, text);
-    };
-
     white_box(0, 0, 1320, 1800);
     rt::SET_DRAW_WIDTH(5);
 
     XI0 = 30;
     XI1 = XI0 + 27;
-    table_cell_at(XI0, 20, 490, 50, "yの値の変化(比例)", 0, 3, 13);
+    header_cell(XI0, 20, 490, 50, "yの値の変化(比例)");
     write_at(XI1, 80, 3, when);
     write_at(XI1, 130, 0, "xの値が増加すると");
     write_at(XI1, 180, 0, "yの値は");
-    U_A(1) = XI2;
-    V_A(1) = YI1;
+    blank_here(1);
     write_at(XI2 + 72, YI1, 0, "する");
     // The x range moves with the sign so that the line's rising half stays
     // in view; the axis keeps its place.
-    inverse_plane(114, YI1 + 100, positive ? -2 : -4, positive ? 4 : 2, -2, 6, 40, 0, 0);
-    inverse_graph(3, 1.5f * sign, 3);
+    plane(114, YI1 + 100, positive ? -2 : -4, positive ? 4 : 2, -2, 6, 40, 0, 0);
+    graph_of(3, 1.5f * sign, 3);
     X_A(13) = GX0;
     Y_A(13) = GY1;
     X_A(11) = positive ? 1 : -3;
@@ -63,32 +42,26 @@ void InverseLesson::features_change_page(float sign) {
     Y_A(11) = AA * X_A(11);
     Y_A(12) = AA * X_A(12);
     to_pixels(11, 12);
-    pair_between(11, 12, positive ? 0 : 50);
+    arrow_pair(11, 12, 0, positive ? 0 : -50);
 
     XI0 = 600;
     XI1 = XI0 + 27;
-    table_cell_at(XI0, 20, 490, 50, "yの値の変化(反比例)", 0, 3, 13);
+    header_cell(XI0, 20, 490, 50, "yの値の変化(反比例)");
     write_at(XI1, 80, 3, when);
     write_at(XI1, 130, 0, "x>0,x<0 のどちらの場合も");
     write_at(XI1, 180, 0, "xの値が増加するとyの値は");
-    U_A(2) = XI2;
-    V_A(2) = YI1;
+    blank_here(2);
     write_at(XI2 + 72, YI1, 0, "する");
-    inverse_plane(XI1 + 80, YI1 + 80, -6, 6, -6, 6, 30, 0, 0);
-    inverse_graph(1, 5 * sign, 3);
-    X_A(1) = -6;
-    X_A(2) = -1;
-    X_A(3) = 1;
-    X_A(4) = 6;
-    for (int i = 1; i <= 4; ++i) Y_A(i) = AA / X_A(i);
-    to_pixels(1, 4);
-    pair_between(1, 2, positive ? 50 : 0);
-    pair_between(3, 4, 50);
+    plane(XI1 + 80, YI1 + 80, -6, 6, -6, 6, 30, 0, 0);
+    graph_of(1, 5 * sign, 3);
+    branch_points(1, 5 * sign);
+    arrow_pair(1, 2, 0, positive ? -50 : 0);
+    arrow_pair(3, 4, 0, -50);
 
     WAIT_KEY();
     const std::string line_word = positive ? "増加" : "減少";
     fill_blank(1, line_word);
-    change_label(11, 12, line_word);
+    change_label(11, 12, 0, line_word);
     if (positive) {
         label_at(X_A(13) - 135, Y_A(13) + 50, 5, "右上がり");
     } else {
@@ -97,8 +70,8 @@ void InverseLesson::features_change_page(float sign) {
     WAIT_KEY();
     const std::string curve_word = positive ? "減少" : "増加";
     fill_blank(2, curve_word);
-    change_label(1, 2, curve_word);
-    change_label(3, 4, curve_word);
+    change_label(1, 2, 0, curve_word);
+    change_label(3, 4, 0, curve_word);
 }
 
 }  // namespace lessons

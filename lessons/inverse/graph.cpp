@@ -1,56 +1,9 @@
-// The graph of y=a/x: the goals page, the bar, the graph of y=6/x built
+// The graph of y=a/x: the aims page, the bar, the graph of y=6/x built
 // point by point, and the graph of y=-6/x with the page comparing the two.
-// The helpers for cells, planes, curves and points of the whole topic come
-// first.
 #include "framework/platform/screen.hpp"
 #include "inverse_lesson.hpp"
 
 namespace lessons {
-
-// ---- helpers of the graph topic ------------------------------------------------------
-
-void InverseLesson::graph_cell(float x, float y, float width, const std::string& text,
-                               float colour) {
-    table_cell_at(x, y, width, 50, text, colour, 3, 15);
-}
-
-void InverseLesson::graph_plane(float ggx, float ggy, float x1, float x2, float y1, float y2,
-                                float grid, float nasi) {
-    GGX = ggx;
-    GGY = ggy;
-    AA1 = x1;
-    AA2 = x2;
-    BB1 = y1;
-    BB2 = y2;
-    SIZE = 30;
-    CCC2 = grid;
-    NASI = nasi;
-    DRAW_AXES();
-}
-
-void InverseLesson::hyperbola(float a, float colour, const std::string& label, float dx, float dy) {
-    IROIRO = 1;
-    AA = a;
-    BB = 0;
-    CCC3 = colour;
-    AAA_S = label;
-    KASANARIX = dx;
-    KASANARIY = dy;
-    PLOT_GRAPH();
-}
-
-void InverseLesson::curve_point(float x, float y, float radius, float colour) {
-    XG = x;
-    YG = y;
-    R = radius;
-    CCC3 = colour;
-    AAA_S = "";
-    KASANARIX = 0;
-    KASANARIY = 0;
-    PLOT_POINT();
-}
-
-// ---- the topic ---------------------------------------------------------------------------
 
 void InverseLesson::INV_GRAPH_TOPIC() {
     INV_GRAPH_AIMS();
@@ -63,12 +16,11 @@ void InverseLesson::INV_GRAPH_AIMS() {
 }
 
 void InverseLesson::INV_GRAPH_MENU() {
-    run_bar<InverseLesson>(
-        "①グラフa>0　②a<0　③両軸付近　④問1　⑤値変化a>0　⑥a<0　⑦まとめ　⑧終了",
-        {&InverseLesson::INV_GRAPH_POSITIVE_SCENE, &InverseLesson::INV_GRAPH_NEGATIVE_SCENE,
-         &InverseLesson::INV_NEAR_AXES_ZOOM_SCENE, &InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE,
-         &InverseLesson::INV_CHANGE_POSITIVE_SCENE, &InverseLesson::INV_CHANGE_NEGATIVE_SCENE,
-         &InverseLesson::INV_HYPERBOLA_SUMMARY_SCENE});
+    run_bar("①グラフa>0　②a<0　③両軸付近　④問1　⑤値変化a>0　⑥a<0　⑦まとめ　⑧終了",
+            {&InverseLesson::INV_GRAPH_POSITIVE_SCENE, &InverseLesson::INV_GRAPH_NEGATIVE_SCENE,
+             &InverseLesson::INV_NEAR_AXES_ZOOM_SCENE, &InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE,
+             &InverseLesson::INV_CHANGE_POSITIVE_SCENE, &InverseLesson::INV_CHANGE_NEGATIVE_SCENE,
+             &InverseLesson::INV_HYPERBOLA_SUMMARY_SCENE});
 }
 
 // y = 6/x from its points: the table of x = -6 .. 6 filled one value per key,
@@ -97,21 +49,20 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     const auto width = [](float x) { return x <= -4 ? 90.0f : 70.0f; };
     for (const float row : {Y_A(11), Y_A(12)}) {
         const bool x_row = row == Y_A(11);
-        graph_cell(X_A(11), row, 54, x_row ? "x" : "y", 0);
-        graph_cell(X, row, 54, "…", 0);
+        row_head(X_A(11), row, x_row ? "x" : "y", 54);
         count_loop(II, -6, 6, [&] {
-            graph_cell(left(II), row, width(II), x_row ? stripped_text_of(II) : "", 0);
+            row_cell(left(II), row, width(II), x_row ? stripped_text_of(II) : "", 0);
         });
-        graph_cell(X, row, 54, "…", 0);
+        row_cell(X, row, 54, "…", 0);
     }
     XI2 = X;
     YI1 = Y_A(12);
 
-    graph_plane(800, Y_A(13) + 30, -7, 7, -7, 7, 14, 1);
+    plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
     WAIT_KEY();
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        graph_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
+        row_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
     });
     count_loop(II, -6, 6, [&] {
         if (II != 0) T_A(II + 7) = 6 / II;
@@ -120,7 +71,7 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     // One key per integer x; the key for x = 0 draws nothing.
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        if (II != 0) curve_point(II, T_A(II + 7), 4, 5);
+        if (II != 0) point_at(II, T_A(II + 7), 4, 5);
     });
     WAIT_KEY();
 
@@ -134,17 +85,15 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     Y_A(12) = Y_A(11) + 50;
     for (const float row : {Y_A(11), Y_A(12)}) {
         const bool x_row = row == Y_A(11);
-        graph_cell(X_A(11), row, 58, x_row ? "x" : "y", 0);
-        graph_cell(X, row, 58, "…", 0);
+        row_head(X_A(11), row, x_row ? "x" : "y", 58);
         count_loop(II, 1, 5, [&] {
-            graph_cell(X_A(12) + 90 * (II - 1), row, 90, x_row ? stripped_text_of(II + 0.5f) : "",
-                       0);
+            row_cell(X_A(12) + 90 * (II - 1), row, 90, x_row ? stripped_text_of(II + 0.5f) : "", 0);
         });
     }
     WAIT_KEY();
     count_loop(II, 1, 5, [&] {
         WAIT_KEY();
-        graph_cell(X_A(12) + 90 * (II - 1), Y_A(12), 90, T_A_S(II), 5);
+        row_cell(X_A(12) + 90 * (II - 1), Y_A(12), 90, T_A_S(II), 5);
     });
     WAIT_KEY();
     count_loop(II, 1, 5, [&] {
@@ -153,7 +102,7 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     });
     count_loop(II, 1, 5, [&] {
         WAIT_KEY();
-        curve_point(T_A(II), F_A(II), 4, 5);
+        point_at(T_A(II), F_A(II), 4, 5);
     });
     WAIT_KEY();
 
@@ -162,20 +111,20 @@ void InverseLesson::INV_GRAPH_POSITIVE_SCENE() {
     // Twelve points, each followed by its key, then sixty at once.
     count_loop(II, 1, 12, [&] {
         const float x = 0.5f * II + 0.75f;
-        curve_point(x, 6 / x, 2, 5);
+        point_at(x, 6 / x, 2, 5);
         WAIT_KEY();
     });
     WAIT_KEY();
     count_loop(II, 0, 59, [&] {
         const float x = II / 10 + 0.9f;
-        curve_point(x, 6 / x, 2, 5);
+        point_at(x, 6 / x, 2, 5);
     });
     WAIT_KEY();
 
     // The plane erased and drawn again: the curve alone, the tables and texts stay.
     rt::BOX(GX1, GY1, GX2, GY2, 15, 15);
-    graph_plane(800, GY1, -7, 7, -7, 7, 14, 1);
-    hyperbola(6, 5, "y=ﾀ6/xﾀ", -150, -150);
+    plane(800, GY1, -7, 7, -7, 7, 30, 14, 1);
+    graph_of(1, 6, 5, "y=ﾀ6/xﾀ", -150, -150);
     WAIT_KEY();
     write_at(40, YI1 + 60, 3, "グラフはなめらかな2つの曲線になる。");
 }
@@ -205,21 +154,20 @@ void InverseLesson::INV_GRAPH_NEGATIVE_SCENE() {
     const auto width = [](float x) { return x <= 3 ? 70.0f : 90.0f; };
     for (const float row : {Y_A(11), Y_A(12)}) {
         const bool x_row = row == Y_A(11);
-        graph_cell(X_A(11), row, 54, x_row ? "x" : "y", 0);
-        graph_cell(X, row, 54, "…", 0);
+        row_head(X_A(11), row, x_row ? "x" : "y", 54);
         count_loop(II, -6, 6, [&] {
-            graph_cell(left(II), row, width(II), x_row ? stripped_text_of(II) : "", 0);
+            row_cell(left(II), row, width(II), x_row ? stripped_text_of(II) : "", 0);
         });
-        graph_cell(X, row, 54, "…", 0);
+        row_cell(X, row, 54, "…", 0);
     }
     XI2 = X;
     YI1 = Y_A(12);
 
-    graph_plane(800, Y_A(13) + 30, -7, 7, -7, 7, 14, 1);
-    hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -75);
+    plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
+    graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -108, -75);
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        graph_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
+        row_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
     });
     count_loop(II, -6, 6, [&] {
         if (II != 0) T_A(II + 7) = -6 / II;
@@ -227,10 +175,10 @@ void InverseLesson::INV_GRAPH_NEGATIVE_SCENE() {
     write_at(40, YI1 + 60, 7, "点をかき入れよう。");
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        if (II != 0) curve_point(II, T_A(II + 7), 4, 5);
+        if (II != 0) point_at(II, T_A(II + 7), 4, 5);
     });
     WAIT_KEY();
-    hyperbola(-6, 5, "y=-ﾀ6/xﾀ", -121.5f, 30);
+    graph_of(1, -6, 5, "y=-ﾀ6/xﾀ", -121.5f, 30);
     WAIT_KEY();
     write_at(40, YI1 + 70, 3, "2つのグラフの共通点やちがいは?");
     WAIT_KEY();

@@ -6,39 +6,6 @@
 
 namespace lessons {
 
-void InverseLesson::change_points(float x0, float a) {
-    for (int k = 1; k <= 6; ++k) {
-        X_A(k) = x0 + k - 1;
-        Y_A(k) = a / X_A(k);
-    }
-    for (int k = 1; k <= 6; ++k) {
-        X_A(k) = GX0 + X_A(k) * SIZE;
-        Y_A(k) = GY0 - Y_A(k) * SIZE;
-    }
-}
-
-void InverseLesson::change_arrows(int from, int to, float across_dy, const std::string& down_label,
-                                  float down_dx) {
-    GX3 = X_A(from);
-    GY3 = Y_A(from);
-    GX4 = X_A(to);
-    GY4 = Y_A(to);
-    const auto arrow = [&](float x0, float y0, float x1, float y1) {
-        ZX0 = x0;
-        ZY0 = y0;
-        ZX = x1;
-        ZY = y1;
-        MUKI = 1;
-        CCC2 = 5;
-        NAGASA = 16;
-        DRAW_ARROW();
-    };
-    arrow(GX3, GY3, GX4, GY3);
-    label_at((GX3 + GX4) / 2 - 14, GY3 + across_dy, 5, "増加");
-    arrow(GX4, GY3, GX4, GY4);
-    label_at(GX4 + down_dx, (GY3 + GY4) / 2 - 16, 5, down_label);
-}
-
 void InverseLesson::INV_CHANGE_POSITIVE_SCENE() {
     change_scene(6);
 }
@@ -78,21 +45,20 @@ void InverseLesson::change_scene(float a) {
     for (const float row : {Y_A(11), Y_A(12)}) {
         const bool x_row = row == Y_A(11);
         const float value_colour = x_row ? 0 : 7;
-        graph_cell(X_A(11), row, 54, x_row ? "x" : "y", 0);
-        graph_cell(X, row, 54, "…", 0);
+        row_head(X_A(11), row, x_row ? "x" : "y", 54);
         U_A(1) = X;
         count_loop(II, -6, 6, [&] {
             const std::string text =
                 x_row ? stripped_text_of(II) : (II == 0 ? "*" : stripped_text_of(a / II));
-            graph_cell(U_A(1), row, width(II), text, value_colour);
+            row_cell(U_A(1), row, width(II), text, value_colour);
             U_A(1) = X;
         });
-        graph_cell(U_A(1), row, 54, "…", value_colour);
+        row_cell(U_A(1), row, 54, "…", value_colour);
     }
     YI1 = Y_A(12);
 
-    graph_plane(800, Y_A(13) + 30, -7, 7, -7, 7, 14, 1);
-    hyperbola(a, 0, formula, -135, positive ? 75 : -175);
+    plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
+    graph_of(1, a, 0, formula, -135, positive ? 75 : -175);
 
     const auto unit_steps = [&] {
         count_loop(II, 1, 5, [&] {
@@ -118,11 +84,17 @@ void InverseLesson::change_scene(float a) {
         write_at(XI1, YI1 + 50, 3, moves);
         write_on(5, y_change + "する");
         WAIT_KEY();
-        change_arrows(1, 6, across_dy, y_change, down_dx);
+        arrow_pair(1, 6, 5, across_dy);
+        change_label(1, 6, down_dx, y_change);
     };
-    change_points(1, a);
+    // Six points of the curve from x = x0 on in unit steps, as pixels in X(1..6), Y(1..6).
+    const auto six_points = [&](float x0) {
+        for (int k = 1; k <= 6; ++k) X_A(k) = x0 + k - 1;
+        inverse_points(1, 6, a);
+    };
+    six_points(1);
     half("①", "1", -72);
-    change_points(-6, a);
+    six_points(-6);
     WAIT_KEY();
     half("②", "-6", 0);
     WAIT_KEY();
@@ -146,31 +118,26 @@ void InverseLesson::INV_HYPERBOLA_SUMMARY_SCENE() {
     write_on(0, "とよばれる曲線になる。");
     rt::SET_DRAW_WIDTH(5);
 
-    // Points `first` .. first+3 at x = -6, -1, 1, 6 of y = a/x, as pixels of the last plane.
-    const auto branch_points = [&](int first, float a) {
-        const float xs[4] = {-6, -1, 1, 6};
-        for (int k = 0; k < 4; ++k) X_A(first + k) = xs[k];
-        count_loop(II, first, first + 3, [&] {
-            Y_A(II) = a / X_A(II);
-            X_A(II) = GX0 + X_A(II) * SIZE;
-            Y_A(II) = GY0 - Y_A(II) * SIZE;
-        });
-    };
-    graph_plane(114, YI1 + 175, -6, 6, -6, 6, 0, 0);
-    hyperbola(5, 3, "", 0, 0);
+    plane(114, YI1 + 175, -6, 6, -6, 6, 30, 0, 0);
+    graph_of(1, 5, 3);
     label_at(GX0 - 135, GY1 - 75, 3, "a>0のとき");
     branch_points(1, 5);
-    graph_plane(570, YI1 + 175, -6, 6, -6, 6, 0, 0);
-    hyperbola(-5, 3, "", 0, 0);
+    plane(570, YI1 + 175, -6, 6, -6, 6, 30, 0, 0);
+    graph_of(1, -5, 3);
     label_at(GX0 - 135, GY1 - 75, 3, "a<0のとき");
     branch_points(5, -5);
     WAIT_KEY();
 
-    // On y=5/x y falls as x increases, on y=-5/x it rises.
-    change_arrows(1, 2, -50, "減少", 0);
-    change_arrows(3, 4, -50, "減少", 0);
-    change_arrows(5, 6, 0, "増加", 0);
-    change_arrows(7, 8, 0, "増加", 0);
+    // On y=5/x y falls as x increases, on y=-5/x it rises: "増加" above the
+    // run arrow where the change arrow goes down from it, below it where it rises.
+    const auto branch_arrows = [&](int from, float run_label_dy, const std::string& change) {
+        arrow_pair(from, from + 1, 5, run_label_dy);
+        change_label(from, from + 1, 0, change);
+    };
+    branch_arrows(1, -50, "減少");
+    branch_arrows(3, -50, "減少");
+    branch_arrows(5, 0, "増加");
+    branch_arrows(7, 0, "増加");
 }
 
 }  // namespace lessons

@@ -40,8 +40,8 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_DRILL() {
         X_A(31) = 40;
         // Everything below the title goes.
         white_box(X_A(31), Y_A(31), 2000, 1800);
-        inverse_plane(724, Y_A(31), -10, 10, -10, 10, 25, 10, 1);
-        inverse_graph(1, F_A(1), 3);
+        plane(724, Y_A(31), -10, 10, -10, 10, 25, 10, 1);
+        graph_of(1, F_A(1), 3);
         WAIT_KEY();
 
         write_at(XI1, YI1 + 20, 0, "求める式を");
@@ -51,7 +51,7 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_DRILL() {
         write_at(XI1, YI1 + 60, 0, "グラフは");
         write_on(3, "点A(" + T_A_S(1) + "," + T_A_S(2) + ")");
         write_on(0, "を通るから");
-        lettered_point(T_A(1), T_A(2), "A");
+        point_at(T_A(1), T_A(2), 8, 5, "A", 10, -30);
         WAIT_KEY();
         write_at(XI1, YI1 + 60, 0, "y=ﾀa/xﾀに");
         write_on(3, "x=" + T_A_S(1) + ",y=" + T_A_S(2));

@@ -44,17 +44,17 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
     // of x = centre stands at grid (5, 6).
     const auto x_axis_window = [&](float centre, const std::string& x_tick,
                                    const std::string& y_tick) {
-        graph_plane(880, 350, 0, 10, 0, 8, 14, -1);
+        plane(880, 350, 0, 10, 0, 8, 30, 14, -1);
         zoom_ticks(x_tick, y_tick, false);
         count_loop(IJ, centre - 4, centre + 4,
-                   [&] { curve_point(IJ - (centre - 5), 6 * centre / IJ, 8, 3); });
+                   [&] { point_at(IJ - (centre - 5), 6 * centre / IJ, 8, 3); });
         rt::SET_FONT_SIZE(16);
     };
     // A window near the y-axis: the points for x = 1 .. 5 units of the window.
     const auto y_axis_window = [&](const std::string& x_tick, const std::string& y_tick) {
-        graph_plane(880, 350, 0, 5, 0, 8, 14, -1);
+        plane(880, 350, 0, 5, 0, 8, 30, 14, -1);
         zoom_ticks(x_tick, y_tick, true);
-        count_loop(IJ, 1, 5, [&] { curve_point(IJ, 6 / IJ, 8, 3); });
+        count_loop(IJ, 1, 5, [&] { point_at(IJ, 6 / IJ, 8, 3); });
         rt::SET_FONT_SIZE(16);
     };
 
@@ -65,10 +65,10 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
     write_at(40, YI1 - 10, 3, "y=ﾀ6/xﾀ で調べよう");
 
     // Near the x-axis.
-    graph_plane(880, 50, 0, 10, 0, 8, 14, 1);
+    plane(880, 50, 0, 10, 0, 8, 30, 14, 1);
     WAIT_KEY();
     write_at(XI1, YI1 + 60, 0, "(1)x=10 のとき y=0.6");
-    hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -100);
+    graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -108, -100);
     WAIT_KEY();
     write_at(XI1 + 81, YI1 + 50, 0, "x=100 のとき y=0.06");
     x_axis_window(100, "100", "005");
@@ -88,9 +88,9 @@ void InverseLesson::INV_NEAR_AXES_ZOOM_SCENE() {
 
     // Near the y-axis: the graph side erased, the texts on the left stay.
     white_box(GX1 - 160, 0, 1320, 1300);
-    graph_plane(880, 50, 0, 5, 0, 8, 14, 1);
+    plane(880, 50, 0, 5, 0, 8, 30, 14, 1);
     write_at(XI1, YI1 + 50, 0, "(2)x=1 のとき y=6");
-    hyperbola(6, 3, "y=ﾀ6/xﾀ", -108, -150);
+    graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -108, -150);
     WAIT_KEY();
     write_at(XI1 + 81, YI1 + 50, 0, "x=0.1 のとき y=60");
     y_axis_window("05", "50");
@@ -153,19 +153,18 @@ void InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE() {
         return x <= -3 ? X_A(12) + (x + 6) * 90 : X_A(13) + (x + 2) * 70;
     };
     const auto width = [](float x) { return x <= -3 ? 90.0f : 70.0f; };
-    graph_cell(X_A(11), Y_A(11), 54, "x", 0);
-    count_loop(II, -6, 6,
-               [&] { graph_cell(left(II), Y_A(11), width(II), stripped_text_of(II), 0); });
-    graph_cell(X_A(11), Y_A(12), 54, "y", 0);
-    count_loop(II, -6, 6, [&] { graph_cell(left(II), Y_A(12), width(II), "", 5); });
+    row_cell(X_A(11), Y_A(11), 54, "x", 0);
+    count_loop(II, -6, 6, [&] { row_cell(left(II), Y_A(11), width(II), stripped_text_of(II), 0); });
+    row_cell(X_A(11), Y_A(12), 54, "y", 0);
+    count_loop(II, -6, 6, [&] { row_cell(left(II), Y_A(12), width(II), "", 5); });
 
-    graph_plane(800, Y_A(13) + 30, -7, 7, -7, 7, 14, 1);
-    hyperbola(6, 3, "y=ﾀ6/xﾀ", -150, -150);
-    hyperbola(-6, 7, "y=-ﾀ6/xﾀ", -150, 50);
+    plane(800, Y_A(13) + 30, -7, 7, -7, 7, 30, 14, 1);
+    graph_of(1, 6, 3, "y=ﾀ6/xﾀ", -150, -150);
+    graph_of(1, -6, 7, "y=-ﾀ6/xﾀ", -150, 50);
     WAIT_KEY();
     count_loop(II, -6, 6, [&] {
         WAIT_KEY();
-        graph_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
+        row_cell(left(II), Y_A(12), width(II), T_A_S(II + 7), 5);
     });
 
     // The points of y = a/x at their exact values, one key each (x = 0: no point).
@@ -174,16 +173,16 @@ void InverseLesson::INV_GRAPH_Q1_ANSWER_SCENE() {
         WAIT_KEY();
         count_loop(II, -6, 6, [&] {
             WAIT_KEY();
-            if (II != 0) curve_point(II, T_A(II + 7), 4, 5);
+            if (II != 0) point_at(II, T_A(II + 7), 4, 5);
         });
         WAIT_KEY();
     };
     exact_points(4);
-    hyperbola(4, 5, "y=ﾀ4/xﾀ", -420, 100);
+    graph_of(1, 4, 5, "y=ﾀ4/xﾀ", -420, 100);
     write_at(XI1, Y_A(14) + 50, 3, "y=-ﾀ4/xﾀ のyの値は");
     write_at(XI1, YI1 + 70, 3, "表のyの符号を反対にすればよいから");
     exact_points(-4);
-    hyperbola(-4, 5, "y=-ﾀ4/xﾀ", -420, -150);
+    graph_of(1, -4, 5, "y=-ﾀ4/xﾀ", -420, -150);
 }
 
 }  // namespace lessons

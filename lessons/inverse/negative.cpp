@@ -1,4 +1,4 @@
-// Negative values and finding a: the goals page, the bar, the tables of
+// Negative values and finding a: the aims page, the bar, the tables of
 // y=24/x and y=-24/x, the summary of the properties and the worked answers of
 // question 1. The two drills live in negative_drills.cpp.
 #include "framework/platform/screen.hpp"
@@ -20,7 +20,7 @@ void InverseLesson::INV_NEGATIVE_AIMS() {
 }
 
 void InverseLesson::INV_NEGATIVE_MENU() {
-    run_bar<InverseLesson>(
+    run_bar(
         "①x<0　②a<0　③まとめ　④例1　⑤問題　⑥問1　⑦終了",
         {&InverseLesson::INV_TABLE_X_NEGATIVE_SCENE, &InverseLesson::INV_TABLE_A_NEGATIVE_SCENE,
          &InverseLesson::INV_PROPERTIES_SUMMARY_SCENE, &InverseLesson::INV_FIND_A_EXAMPLE_DRILL,

@@ -1,6 +1,7 @@
 // Table, formula and graph of inverse proportion: the aims page, the bar, the
 // formula read off the table of page 142 in three ways, where the constant 12
 // shows in table, formula and graph, and the answers of question 1.
+#include "framework/platform/numbers.hpp"
 #include "framework/platform/screen.hpp"
 #include "inverse_lesson.hpp"
 
@@ -24,6 +25,27 @@ void InverseLesson::INV_TABLE_FORMULA_GRAPH_MENU() {
         {&InverseLesson::INV_TABLE_TO_FORMULA_SCENE, &InverseLesson::INV_CONSTANT_IN_VIEWS_SCENE,
          &InverseLesson::INV_GRAPH_TO_FORMULA_DRILL,
          &InverseLesson::INV_GRAPH_TO_FORMULA_Q1_ANSWERS});
+}
+
+void InverseLesson::inverse_table_rows(float a, int first, int last, float tail_width) {
+    // The x row is drawn completely, then the y row.
+    for (int row = 11; row <= 12; ++row) {
+        const float top = Y_A(row);
+        row_head(X_A(11), top, row == 11 ? "x" : "y", 58);
+        count_loop(II, static_cast<float>(first), static_cast<float>(last), [&] {
+            std::string text;
+            if (row == 11) {
+                text = stripped_text_of(II);
+            } else {
+                // No value where x is 0: the mark "*" and no division.
+                T_A_S(rt::CINT(II + 5)) = II != 0 ? stripped_text_of(a / II) : "*";
+                text = T_A_S(rt::CINT(II + 5));
+            }
+            row_cell(X_A(12) + 90 * (II - first), top, 90, text, 0);
+        });
+        // The tail follows where the last value cell left the pen.
+        row_cell(X, top, tail_width, "…", 0);
+    }
 }
 
 // The table of y = 12/x for x = -4..4 at once, then three ideas: one pair
@@ -130,11 +152,11 @@ void InverseLesson::INV_CONSTANT_IN_VIEWS_SCENE() {
 
     write_at(XI1, YI1 + 50, 7, "<グラフ>");
     rt::SET_DRAW_WIDTH(5);
-    inverse_plane(XI1, YI1 + 50, -12, 12, -12, 12, 20, 0, 1);
-    inverse_graph(1, 12, 3);
+    plane(XI1, YI1 + 50, -12, 12, -12, 12, 20, 0, 1);
+    graph_of(1, 12, 3);
     marked_point(2, 6, 3, 4);
     WAIT_KEY();
-    label_at(X_A(3) - 58, Y_A(3) - 25, 5, "12");
+    marked_y_label("12");
     WAIT_KEY();
     write_at(X_A(2), Y_A(2) - 25, 3, "(1,");
     write_on(5, "12");
@@ -149,15 +171,15 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_Q1_ANSWERS() {
     XI1 = XI0 + 81;
     YI1 = 30;
     rt::SET_DRAW_WIDTH(5);
-    inverse_plane(724, YI1 + 50, -5, 5, -5, 5, 40, 10, 1);
-    inverse_graph(1, 4, 3, "(1)");
-    inverse_graph(1, -3, 7, "(2)");
+    plane(724, YI1 + 50, -5, 5, -5, 5, 40, 10, 1);
+    graph_of(1, 4, 3, "(1)");
+    graph_of(1, -3, 7, "(2)");
     write_at(XI1, YI1, 0, "問1　解答");
 
     write_at(XI0, YI1 + 50, 0, "(1)");
     write_on(3, "点A(2,2)");
     write_on(0, "を通るから、");
-    lettered_point(2, 2, "A");
+    point_at(2, 2, 8, 5, "A", 10, -30);
     WAIT_KEY();
     write_at(XI1, YI1 + 50, 3, "x=2,y=2 を代入して");
     write_at(XI1, YI1 + 70, 0, "2=ﾀa/2ﾀ  ﾀa/2ﾀ=2");
@@ -168,7 +190,7 @@ void InverseLesson::INV_GRAPH_TO_FORMULA_Q1_ANSWERS() {
     write_at(XI0, YI1 + 90, 0, "(2)");
     write_on(3, "点B(3,-1)");
     write_on(0, "を通るから、");
-    lettered_point(3, -1, "B");
+    point_at(3, -1, 8, 5, "B", 10, -30);
     WAIT_KEY();
     write_at(XI1, YI1 + 50, 3, "x=3,y=-1 を代入して");
     write_at(XI1, YI1 + 70, 0, "-1=ﾀa/3ﾀ  ﾀa/3ﾀ=-1");
