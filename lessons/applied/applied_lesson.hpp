@@ -87,11 +87,6 @@ protected:
     // first row can start there.
     void page_cell(float x, float y, float width, float height, const std::string& text,
                    float text_colour, float border, float fill);
-    // A cleared page with margins XI0 = 40 and `indent`, first line 30,
-    // draw width `width` and the header cell naming the page.
-    void chapter_page(const std::string& header, float indent, float width);
-    // A problem's number in a 38 by 44 badge cell.
-    void badge(float x, float y, const std::string& number);
     // A coordinate plane on one value per grid unit, its corner at (ggx, ggy).
     void unit_plane(float ggx, float ggy, float x1, float x2, float y1, float y2, float size,
                     float grid, float numbering);

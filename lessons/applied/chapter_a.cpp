@@ -16,15 +16,15 @@ void AppliedLesson::CHAPTER_A_MENU() {
 // Problem 1 (which statements hold), problem 2 (three points read off a
 // plane) and problem 3 (a tank filled at 4 L a minute).
 void AppliedLesson::CHAPTER_A_ANSWERS_1_3() {
-    chapter_page("P150 章の問題A", 40 + 81, 3);
-    badge(XI0, YI1 + 60, "1");
+    problems_page("P150 章の問題A", 360, 40 + 81, 3);
+    problem_badge(XI0, YI1 + 60, "1");
     write_at(XI2 + 20, YI1, 0, "比例についていえること…");
     write_on(5, "ア,ウ,エ");
     write_at(XI0 + 58, YI1 + 50, 0, "反比例についていえること…");
     write_on(5, "イ,エ");
     WAIT_KEY();
 
-    badge(XI1 - 76, YI1 + 90, "2");
+    problem_badge(XI1 - 76, YI1 + 90, "2");
     unit_plane(840, 30, -6, 6, -6, 6, 30, 14, 0);
     plane_point(-3, 5, 8, 3, "A", -20, 0);
     plane_point(0, 0, 8, 3, "");
@@ -32,7 +32,7 @@ void AppliedLesson::CHAPTER_A_ANSWERS_1_3() {
     write_at(XI2 + 30, YI1, 5, "A(-3,5),O(0,0)");
     WAIT_KEY();
 
-    badge(XI1 - 76, YI1 + 90, "3");
+    problem_badge(XI1 - 76, YI1 + 90, "3");
     write_at(XI0 + 58, YI1, 0, "(1)x分間では、4*x=4x(L) たまるから");
     write_at(XI0 + 58 + 81, YI1 + 50, 5, "y=4x");
     WAIT_KEY();
@@ -44,8 +44,8 @@ void AppliedLesson::CHAPTER_A_ANSWERS_1_3() {
 
 // The graphs of y = 3/5 x and y = -12/x, all at once, without a key.
 void AppliedLesson::CHAPTER_A_ANSWER_4() {
-    chapter_page("P150 章の問題A", 121, 3);
-    badge(XI1 + 40, YI1 + 60, "4");
+    problems_page("P150 章の問題A", 360, 121, 3);
+    problem_badge(XI1 + 40, YI1 + 60, "4");
     unit_plane(XI2 + 120, YI1 + 30, -6, 6, -6, 6, 30, 14, 0);
     rt::SET_DRAW_WIDTH(6);
     plane_graph(3, 0.6f, 3, "(1)y=ﾀ3/5ﾀx", -135, -44);
@@ -56,8 +56,8 @@ void AppliedLesson::CHAPTER_A_ANSWER_4() {
 
 // Two formulas, each found from one pair of values.
 void AppliedLesson::CHAPTER_A_ANSWER_5() {
-    chapter_page("P150 章の問題A", 121, 3);
-    badge(XI2 + 40, YI1, "5");
+    problems_page("P150 章の問題A", 360, 121, 3);
+    problem_badge(XI2 + 40, YI1, "5");
     write_at(XI0, YI1 + 50, 0, "(1)求める式を");
     write_on(3, "y=ax");
     write_on(0, "として");
@@ -85,8 +85,8 @@ void AppliedLesson::CHAPTER_A_ANSWER_5() {
 // A rectangle of perimeter 24 cm: y = -x + 12 is neither proportion nor
 // inverse proportion.
 void AppliedLesson::CHAPTER_A_ANSWER_6() {
-    chapter_page("P150 章の問題A", 40, 5);
-    badge(XI2 + 40, YI1, "6");
+    problems_page("P150 章の問題A", 360, 40, 5);
+    problem_badge(XI2 + 40, YI1, "6");
     // 6 by 2 squares of 60 px, bottom-left corner at (800, 255); "ycm" over
     // the top side, "xcm" left of the left side.
     rectangle_with_length_marks(800, 75, 6, "ycm", "xcm");

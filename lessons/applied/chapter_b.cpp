@@ -12,8 +12,8 @@ void AppliedLesson::CHAPTER_B_MENU() {
 }
 
 void AppliedLesson::CHAPTER_B_PROBLEM_1() {
-    chapter_page("P151 章の問題B", 40 + 81, 3);
-    badge(XI0, YI1 + 60, "1");
+    problems_page("P151 章の問題B", 360, 40 + 81, 3);
+    problem_badge(XI0, YI1 + 60, "1");
     MOVING_POINT_FIGURE();
 
     write_at(XI2 + 50, YI1, 0, "三角形の面積は、ﾀ1/2ﾀ*x*6=3x(cm^2)");
@@ -60,8 +60,8 @@ void AppliedLesson::CHAPTER_B_PROBLEM_1() {
 // through P(6, 9), then a = 3/2, b = 54 and the 16 points of (2) with whole
 // coordinates.
 void AppliedLesson::CHAPTER_B_PROBLEM_2() {
-    chapter_page("P151 章の問題B", 40, 5);
-    badge(XI2 + 76, YI1, "2");
+    problems_page("P151 章の問題B", 360, 40, 5);
+    problem_badge(XI2 + 76, YI1, "2");
 
     unit_plane(840, 50, -10, 20, -25, 25, 12, 0, -1);
     plane_graph(3, 1.5f, 3, "①", 0, 0);

@@ -1,6 +1,5 @@
-// What the chapter problem pages share: the cleared page with its header
-// cell, the numbered badges, and planes, points and graphs on one value per
-// grid unit.
+// What the chapter problem pages share: framed cells the pen follows, and
+// planes, points and graphs on one value per grid unit.
 #include "applied_lesson.hpp"
 #include "framework/platform/screen.hpp"
 
@@ -11,19 +10,6 @@ void AppliedLesson::page_cell(float x, float y, float width, float height, const
     table_cell_at(x, y, width, height, text, text_colour, border, fill);
     XI2 = X;
     YI1 = Y;
-}
-
-void AppliedLesson::chapter_page(const std::string& header, float indent, float width) {
-    white_box(0, 0, 1760, 1800);
-    XI0 = 40;
-    XI1 = indent;
-    YI1 = 30;
-    rt::SET_DRAW_WIDTH(static_cast<std::int32_t>(width));
-    page_cell(40, 30, 360, 48, header, 0, 3, 13);
-}
-
-void AppliedLesson::badge(float x, float y, const std::string& number) {
-    page_cell(x, y, 38, 44, number, 13, 4, 3);
 }
 
 void AppliedLesson::unit_plane(float ggx, float ggy, float x1, float x2, float y1, float y2,

@@ -71,6 +71,14 @@ protected:
     // One framed table cell with its top left at (x, y).
     void table_cell_at(float x, float y, float width, float height, const std::string& text,
                        float text_colour, float border, float fill);
+    // A page of textbook problems: the cleared page, the pen margins XI0 = 40,
+    // XI1 = `indent`, YI1 = 30, draw width `draw_width`, and the header cell
+    // naming the page at (40, 30), black on light pink; the pen follows the cell.
+    void problems_page(const std::string& header, float width, float indent, float draw_width = 3,
+                       float height = 48);
+    // A problem's number badge: a cell 38 wide, colour 13 on fill 3 with
+    // border 4, top left at (x, y); the pen follows it.
+    void problem_badge(float x, float y, const std::string& number, float height = 44);
     // The arrow-key prompt of the interactive figures: 1 right, -1 left,
     // 0 Enter (other keys ask again). The key is left in I$.
     float arrow_key_step();

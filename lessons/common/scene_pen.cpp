@@ -1,5 +1,7 @@
 // The scene pen: text pieces that make the current line, labels, white
 // boxes, the aims page, framed cells and the arrow-key prompt.
+#include "framework/platform/numbers.hpp"
+#include "framework/platform/screen.hpp"
 #include "framework/platform/text.hpp"
 #include "lesson.hpp"
 
@@ -50,6 +52,24 @@ void Lesson::table_cell_at(float x, float y, float width, float height, const st
     CCC2 = border;
     CCC3 = fill;
     TABLE_CELL();
+}
+
+void Lesson::problems_page(const std::string& header, float width, float indent, float draw_width,
+                           float height) {
+    white_box(0, 0, 1760, 1800);
+    XI0 = 40;
+    XI1 = indent;
+    YI1 = 30;
+    rt::SET_DRAW_WIDTH(rt::CINT(draw_width));
+    table_cell_at(XI0, YI1, width, height, header, 0, 3, 13);
+    XI2 = X;
+    YI1 = Y;
+}
+
+void Lesson::problem_badge(float x, float y, const std::string& number, float height) {
+    table_cell_at(x, y, 38, height, number, 13, 4, 3);
+    XI2 = X;
+    YI1 = Y;
 }
 
 // The message "←→で動く,ENTERで終了" in the bottom bar until an arrow or

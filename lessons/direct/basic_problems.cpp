@@ -22,25 +22,6 @@ void DirectLesson::TOPIC_BASIC_PROBLEMS() {
              &DirectLesson::SCENE_BASIC_PROBLEMS_4_5});
 }
 
-// ---- the page frame ---------------------------------------------------------------------------
-
-void DirectLesson::problems_page_frame(const std::string& header, float width, float height) {
-    white_box(0, 0, 1760, 1800);
-    XI0 = 40;
-    XI1 = XI0 + 81;
-    YI1 = 30;
-    rt::SET_DRAW_WIDTH(3);
-    table_cell_at(XI0, YI1, width, height, header, 0, 3, 13);
-    XI2 = X;
-    YI1 = Y;
-}
-
-void DirectLesson::problem_badge(float x, float y, const std::string& digit, float height) {
-    table_cell_at(x, y, 38, height, digit, 13, 4, 3);
-    XI2 = X;
-    YI1 = Y;
-}
-
 void DirectLesson::lettered_point(float x, float y, float colour, const std::string& letter) {
     XG = x;
     YG = y;
@@ -70,7 +51,7 @@ void DirectLesson::problem_line(float a, float colour, const std::string& label,
 // (2) y=-2x at x=3 and x=-6, in a second column that starts 80 px right of
 // the substitution line of (1).
 void DirectLesson::SCENE_BASIC_PROBLEMS_1_2() {
-    problems_page_frame(kHeader, kHeaderWidth, kHeaderHeight);
+    problems_page(kHeader, kHeaderWidth, 40 + 81, 3, kHeaderHeight);
     problem_badge(XI0, YI1 + 60, "1", kBadgeHeight);
     write_at(XI2 + 40, YI1, 0, "比例の関係では、");
     write_at(XI1, YI1 + 50, 0, "xの値が");
@@ -112,7 +93,7 @@ void DirectLesson::SCENE_BASIC_PROBLEMS_1_2() {
 // The plane with the given points A, B, C; their coordinates; then the
 // answer points D, E, F.
 void DirectLesson::SCENE_BASIC_PROBLEM_3() {
-    problems_page_frame(kHeader, kHeaderWidth, kHeaderHeight);
+    problems_page(kHeader, kHeaderWidth, 40 + 81, 3, kHeaderHeight);
     problem_badge(XI1 - 76, YI1 + 60, "3", kBadgeHeight);
     GGX = 720;
     GGY = 100;
@@ -143,7 +124,7 @@ void DirectLesson::SCENE_BASIC_PROBLEM_3() {
 // One plane for both: line ① of problem 5 first, the three lines of
 // problem 4 one key each, then the formula of ① from its point (2,-3).
 void DirectLesson::SCENE_BASIC_PROBLEMS_4_5() {
-    problems_page_frame(kHeader, kHeaderWidth, kHeaderHeight);
+    problems_page(kHeader, kHeaderWidth, 40 + 81, 3, kHeaderHeight);
     problem_badge(XI1 - 76, YI1 + 60, "4", kBadgeHeight);
     GGX = 600;
     GGY = 100;

@@ -136,15 +136,6 @@ protected:
     void SCENE_BASIC_PROBLEMS_1_2();
     void SCENE_BASIC_PROBLEM_3();
     void SCENE_BASIC_PROBLEMS_4_5();
-    // The frame every page of basic problems opens with: the cleared page,
-    // the margins XI0 = 40 and XI1 = 121, YI1 = 30, draw width 3, and the
-    // header cell naming the page at (XI0, YI1), `width` by `height` px; the
-    // pen follows the cell. Its sizes are the program's own.
-    void problems_page_frame(const std::string& header, float width, float height);
-    // The badge numbering a problem: a cell 38 px wide and `height` high at
-    // (x, y), the digit in colour 13 on fill 3 with border 4; the pen follows
-    // it (XI2 its right edge, YI1 its top).
-    void problem_badge(float x, float y, const std::string& digit, float height);
     // A point of the basic problems' planes: radius 8, its letter 10 px right
     // of and 30 px above the usual place.
     void lettered_point(float x, float y, float colour, const std::string& letter);

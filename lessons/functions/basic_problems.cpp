@@ -22,12 +22,7 @@ void FunctionsLesson::BASIC_PROBLEMS_MENU() {
 // The start of both pages: the cleared page, the pen margins and the header
 // cell naming the page, drawn at width 3.
 void FunctionsLesson::BASIC_PROBLEMS_HEADER() {
-    white_box(0, 0, 1760, 1800);
-    XI0 = 40;
-    XI1 = XI0 + 81;
-    YI1 = 30;
-    rt::SET_DRAW_WIDTH(3);
-    table_cell_at(40, 30, 396, 48, "P122 基本の問題", 0, 3, 13);
+    problems_page("P122 基本の問題", 396, 40 + 81);
 }
 
 // Problem 1 (which statement makes y a function of x) and problem 2 (the

@@ -26,13 +26,8 @@ void InverseLesson::INV_BASIC_PROBLEMS_MENU() {
 // The badge is a cell 38 × 44, border 4, fill 3, its number in colour 13,
 // its top 60 px below the header's.
 void InverseLesson::basic_problems_header(const std::string& number, float badge_left) {
-    white_box(0, 0, 1760, 1800);
-    XI0 = 40;
-    XI1 = XI0 + 81;
-    YI1 = 30;
-    rt::SET_DRAW_WIDTH(3);
-    header_cell(40, 30, 360, 48, "P143 基本の問題");
-    table_cell_at(badge_left, 90, 38, 44, number, 13, 4, 3);
+    problems_page("P143 基本の問題", 360, 40 + 81);
+    problem_badge(badge_left, 90, number);
 }
 
 // (1) the formula from x = 3, y = -8; after a key, (2) its values at x = 2
