@@ -87,9 +87,6 @@ protected:
     // first row can start there.
     void page_cell(float x, float y, float width, float height, const std::string& text,
                    float text_colour, float border, float fill);
-    // A coordinate plane on one value per grid unit, its corner at (ggx, ggy).
-    void unit_plane(float ggx, float ggy, float x1, float x2, float y1, float y2, float size,
-                    float grid, float numbering);
     // A dot of radius r on the last plane with its label, shifted by
     // (shift_x, shift_y) from the usual place.
     void plane_point(float xg, float yg, float r, float colour, const std::string& label,

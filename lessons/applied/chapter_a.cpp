@@ -25,7 +25,7 @@ void AppliedLesson::CHAPTER_A_ANSWERS_1_3() {
     WAIT_KEY();
 
     problem_badge(XI1 - 76, YI1 + 90, "2");
-    unit_plane(840, 30, -6, 6, -6, 6, 30, 14, 0);
+    plane(840, 30, -6, 6, -6, 6, 30, 14, 0);
     plane_point(-3, 5, 8, 3, "A", -20, 0);
     plane_point(0, 0, 8, 3, "");
     plane_point(2, -4, 8, 5, "B(2,-4)", -40, -20);
@@ -46,7 +46,7 @@ void AppliedLesson::CHAPTER_A_ANSWERS_1_3() {
 void AppliedLesson::CHAPTER_A_ANSWER_4() {
     problems_page("P150 章の問題A", 360, 121, 3);
     problem_badge(XI1 + 40, YI1 + 60, "4");
-    unit_plane(XI2 + 120, YI1 + 30, -6, 6, -6, 6, 30, 14, 0);
+    plane(XI2 + 120, YI1 + 30, -6, 6, -6, 6, 30, 14, 0);
     rt::SET_DRAW_WIDTH(6);
     plane_graph(3, 0.6f, 3, "(1)y=ﾀ3/5ﾀx", -135, -44);
     rt::SET_DRAW_WIDTH(6);

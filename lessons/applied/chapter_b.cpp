@@ -26,7 +26,7 @@ void AppliedLesson::CHAPTER_B_PROBLEM_1() {
 
     // One grid unit is 2 across and 5 up; the plane writes no numbers of
     // its own, only "10" and "25" are written as values.
-    unit_plane(200, YI1 + 70, -1, 7, -1, 8, 40, 14, -1);
+    plane(200, YI1 + 70, -1, 7, -1, 8, 40, 14, -1);
     BAIX = 2;
     BAIY = 5;
     AXIS_DECIMAL_LABELS();
@@ -63,7 +63,7 @@ void AppliedLesson::CHAPTER_B_PROBLEM_2() {
     problems_page("P151 章の問題B", 360, 40, 5);
     problem_badge(XI2 + 76, YI1, "2");
 
-    unit_plane(840, 50, -10, 20, -25, 25, 12, 0, -1);
+    plane(840, 50, -10, 20, -25, 25, 12, 0, -1);
     plane_graph(3, 1.5f, 3, "①", 0, 0);
     plane_graph(1, 54, 3, "②", 0, -40);
     plane_point(10, 15, 4, 5, "A");

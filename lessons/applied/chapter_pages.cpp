@@ -1,5 +1,5 @@
 // What the chapter problem pages share: framed cells the pen follows, and
-// planes, points and graphs on one value per grid unit.
+// points and graphs on one value per grid unit.
 #include "applied_lesson.hpp"
 #include "framework/platform/screen.hpp"
 
@@ -10,24 +10,6 @@ void AppliedLesson::page_cell(float x, float y, float width, float height, const
     table_cell_at(x, y, width, height, text, text_colour, border, fill);
     XI2 = X;
     YI1 = Y;
-}
-
-void AppliedLesson::unit_plane(float ggx, float ggy, float x1, float x2, float y1, float y2,
-                               float size, float grid, float numbering) {
-    GGX = ggx;
-    GGY = ggy;
-    AA1 = x1;
-    AA2 = x2;
-    BB1 = y1;
-    BB2 = y2;
-    SIZE = size;
-    CCC2 = grid;
-    NASI = numbering;
-    // What every point and graph leaves behind; set here as well so that a
-    // page never depends on the scene shown before it.
-    BAIX = 1;
-    BAIY = 1;
-    DRAW_AXES();
 }
 
 void AppliedLesson::plane_point(float xg, float yg, float r, float colour, const std::string& label,

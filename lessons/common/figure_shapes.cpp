@@ -4,6 +4,22 @@
 
 namespace lessons {
 
+void Lesson::plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2, float size,
+                   float grid, float nasi) {
+    GGX = ggx;
+    GGY = ggy;
+    AA1 = aa1;
+    AA2 = aa2;
+    BB1 = bb1;
+    BB2 = bb2;
+    SIZE = size;
+    CCC2 = grid;
+    NASI = nasi;
+    BAIX = 1;
+    BAIY = 1;
+    DRAW_AXES();
+}
+
 void Lesson::figure_frame(float ggx, float ggy, float yoko, float tate, float size) {
     GGX = ggx;
     GGY = ggy;

@@ -84,6 +84,13 @@ protected:
     float arrow_key_step();
 
     // ---- figure shapes --------------------------------------------------------------
+    // A coordinate plane with its top left at (ggx, ggy), x from aa1 to aa2
+    // and y from bb1 to bb2, squares of `size` px worth one value each, the
+    // grid switch `grid` (0: no grid) and the numbering switch `nasi`. The
+    // scale is set to one value per square here too, so that a page never
+    // depends on the scene shown before it.
+    void plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2, float size,
+               float grid, float nasi);
     // An invisible figure frame: DRAW_GRID with CCC2 = 15 sets GX0, GY0 only.
     void figure_frame(float ggx, float ggy, float yoko, float tate, float size);
     // Figure point `index` at grid (a, b), kept in X() and Y() and turned into

@@ -123,11 +123,6 @@ protected:
     void row_head(float left, float top, const std::string& name, float width);
     // A page's header cell: border 3, fill 13, its text in colour 0.
     void header_cell(float x, float y, float width, float height, const std::string& text);
-    // A coordinate plane with its top left at (ggx, ggy), x from aa1 to aa2
-    // and y from bb1 to bb2, squares of `size` px worth one value each, the
-    // grid switch `grid` (0: no grid) and the numbering switch `nasi`.
-    void plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2, float size,
-               float grid, float nasi);
     // A graph on the last plane: y = a/x (kind 1) or y = ax (kind 3), in
     // `colour`, with `label` at its last dot set off by (label_dx, label_dy).
     void graph_of(float kind, float a, float colour, const std::string& label = "",

@@ -20,22 +20,6 @@ void InverseLesson::header_cell(float x, float y, float width, float height,
     table_cell_at(x, y, width, height, text, 0, 3, 13);
 }
 
-void InverseLesson::plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2,
-                          float size, float grid, float nasi) {
-    GGX = ggx;
-    GGY = ggy;
-    AA1 = aa1;
-    AA2 = aa2;
-    BB1 = bb1;
-    BB2 = bb2;
-    SIZE = size;
-    CCC2 = grid;
-    NASI = nasi;
-    BAIX = 1;
-    BAIY = 1;
-    DRAW_AXES();
-}
-
 void InverseLesson::graph_of(float kind, float a, float colour, const std::string& label,
                              float label_dx, float label_dy) {
     IROIRO = kind;
