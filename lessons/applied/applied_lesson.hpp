@@ -87,14 +87,6 @@ protected:
     // first row can start there.
     void page_cell(float x, float y, float width, float height, const std::string& text,
                    float text_colour, float border, float fill);
-    // A dot of radius r on the last plane with its label, shifted by
-    // (shift_x, shift_y) from the usual place.
-    void plane_point(float xg, float yg, float r, float colour, const std::string& label,
-                     float shift_x = 0, float shift_y = 0);
-    // y = a/x (kind 1) or y = ax (kind 3) over the plane's x range, its label
-    // shifted by (shift_x, shift_y) from the last dot drawn.
-    void plane_graph(float kind, float a, float colour, const std::string& label, float shift_x,
-                     float shift_y);
 };
 
 }  // namespace lessons

@@ -26,9 +26,9 @@ void AppliedLesson::CHAPTER_A_ANSWERS_1_3() {
 
     problem_badge(XI1 - 76, YI1 + 90, "2");
     plane(840, 30, -6, 6, -6, 6, 30, 14, 0);
-    plane_point(-3, 5, 8, 3, "A", -20, 0);
-    plane_point(0, 0, 8, 3, "");
-    plane_point(2, -4, 8, 5, "B(2,-4)", -40, -20);
+    point_at(-3, 5, 8, 3, "A", -20, 0);
+    point_at(0, 0, 8, 3, "");
+    point_at(2, -4, 8, 5, "B(2,-4)", -40, -20);
     write_at(XI2 + 30, YI1, 5, "A(-3,5),O(0,0)");
     WAIT_KEY();
 
@@ -48,10 +48,10 @@ void AppliedLesson::CHAPTER_A_ANSWER_4() {
     problem_badge(XI1 + 40, YI1 + 60, "4");
     plane(XI2 + 120, YI1 + 30, -6, 6, -6, 6, 30, 14, 0);
     rt::SET_DRAW_WIDTH(6);
-    plane_graph(3, 0.6f, 3, "(1)y=ﾀ3/5ﾀx", -135, -44);
+    graph_of(3, 0.6f, 3, "(1)y=ﾀ3/5ﾀx", -135, -44);
     rt::SET_DRAW_WIDTH(6);
     // Only the branches for 2 <= |x| <= 6 fall inside the plane.
-    plane_graph(1, -12, 5, "y=-ﾀ12/xﾀ", -54, 44);
+    graph_of(1, -12, 5, "y=-ﾀ12/xﾀ", -54, 44);
 }
 
 // Two formulas, each found from one pair of values.

@@ -53,7 +53,7 @@ void AppliedLesson::CHAPTER_B_PROBLEM_1() {
     rt::SET_DRAW_WIDTH(6);
     BAIX = 2;
     BAIY = 5;
-    plane_graph(3, 3, 3, "y=3x", 0, 40);
+    graph_of(3, 3, 3, "y=3x", 0, 40);
 }
 
 // The line (1) y = 3/2 x through A(10, 15) and the hyperbola (2) y = 54/x
@@ -64,16 +64,16 @@ void AppliedLesson::CHAPTER_B_PROBLEM_2() {
     problem_badge(XI2 + 76, YI1, "2");
 
     plane(840, 50, -10, 20, -25, 25, 12, 0, -1);
-    plane_graph(3, 1.5f, 3, "①", 0, 0);
-    plane_graph(1, 54, 3, "②", 0, -40);
-    plane_point(10, 15, 4, 5, "A");
+    graph_of(3, 1.5f, 3, "①", 0, 0);
+    graph_of(1, 54, 3, "②", 0, -40);
+    point_at(10, 15, 4, 5, "A");
     X_A(1) = GX;
     Y_A(1) = GY;
     rt::LINE(X_A(1), Y_A(1), X_A(1), GY0, 5);
     label_at(X_A(1), GY0, 5, "10");
     rt::LINE(X_A(1), Y_A(1), GX0, Y_A(1), 5);
     label_at(GX0 - 54, Y_A(1) - 25, 5, "15");
-    plane_point(6, 9, 4, 7, "P");
+    point_at(6, 9, 4, 7, "P");
     X_A(2) = GX;
     Y_A(2) = GY;
     rt::LINE(X_A(2), Y_A(2), X_A(2), GY0, 7);

@@ -20,6 +20,30 @@ void Lesson::plane(float ggx, float ggy, float aa1, float aa2, float bb1, float 
     DRAW_AXES();
 }
 
+void Lesson::graph_of(float kind, float a, float colour, const std::string& label, float label_dx,
+                      float label_dy) {
+    IROIRO = kind;
+    AA = a;
+    BB = 0;
+    CCC3 = colour;
+    AAA_S = label;
+    KASANARIX = label_dx;
+    KASANARIY = label_dy;
+    PLOT_GRAPH();
+}
+
+void Lesson::point_at(float x, float y, float radius, float colour, const std::string& label,
+                      float label_dx, float label_dy) {
+    XG = x;
+    YG = y;
+    R = radius;
+    CCC3 = colour;
+    AAA_S = label;
+    KASANARIX = label_dx;
+    KASANARIY = label_dy;
+    PLOT_POINT();
+}
+
 void Lesson::figure_frame(float ggx, float ggy, float yoko, float tate, float size) {
     GGX = ggx;
     GGY = ggy;

@@ -91,6 +91,15 @@ protected:
     // depends on the scene shown before it.
     void plane(float ggx, float ggy, float aa1, float aa2, float bb1, float bb2, float size,
                float grid, float nasi);
+    // A graph on the last plane: y = a/x (kind 1) or y = ax (kind 3), in
+    // `colour`, with `label` at its last dot set off by (label_dx, label_dy).
+    void graph_of(float kind, float a, float colour, const std::string& label = "",
+                  float label_dx = 0, float label_dy = 0);
+    // A filled dot at the value point (x, y) of the last plane, with `label`
+    // set off by (label_dx, label_dy) from its place 20 px left of and 40 px
+    // above the dot.
+    void point_at(float x, float y, float radius, float colour, const std::string& label = "",
+                  float label_dx = 0, float label_dy = 0);
     // An invisible figure frame: DRAW_GRID with CCC2 = 15 sets GX0, GY0 only.
     void figure_frame(float ggx, float ggy, float yoko, float tate, float size);
     // Figure point `index` at grid (a, b), kept in X() and Y() and turned into

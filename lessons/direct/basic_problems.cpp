@@ -23,26 +23,7 @@ void DirectLesson::TOPIC_BASIC_PROBLEMS() {
 }
 
 void DirectLesson::lettered_point(float x, float y, float colour, const std::string& letter) {
-    XG = x;
-    YG = y;
-    R = 8;
-    CCC3 = colour;
-    AAA_S = letter;
-    KASANARIX = 10;
-    KASANARIY = -30;
-    PLOT_POINT();
-}
-
-void DirectLesson::problem_line(float a, float colour, const std::string& label, float shift_x,
-                                float shift_y) {
-    IROIRO = 3;
-    AA = a;
-    BB = 0;
-    CCC3 = colour;
-    AAA_S = label;
-    KASANARIX = shift_x;
-    KASANARIY = shift_y;
-    PLOT_GRAPH();
+    point_at(x, y, 8, colour, letter, 10, -30);
 }
 
 // ---- problems 1 and 2 ---------------------------------------------------------------------------
@@ -137,13 +118,13 @@ void DirectLesson::SCENE_BASIC_PROBLEMS_4_5() {
     SIZE = 40;
     DRAW_AXES();
     rt::SET_DRAW_WIDTH(5);
-    problem_line(-1.5f, 0, "①", -360, -480);
+    graph_of(3, -1.5f, 0, "①", -360, -480);
     WAIT_KEY();
-    problem_line(3, 3, "(1)", -40, -44);
+    graph_of(3, 3, 3, "(1)", -40, -44);
     WAIT_KEY();
-    problem_line(-1.0f / 3.0f, 3, "(2)", -40, -44);
+    graph_of(3, -1.0f / 3.0f, 3, "(2)", -40, -44);
     WAIT_KEY();
-    problem_line(0.75f, 3, "(3)", -40, -44);
+    graph_of(3, 0.75f, 3, "(3)", -40, -44);
     WAIT_KEY();
 
     // The graph routine leaves HABA = 5000; the badge sets its own width.

@@ -70,25 +70,11 @@ void DirectLesson::GEN_RANDOM_POINT_OF_4() {
 void DirectLesson::DRILL_COORDINATES() {
     // A point of the plane: T() element t for x, F() element f for y.
     auto point = [&](float t, float f, float radius, float colour, const std::string& label) {
-        XG = T_A(t);
-        YG = F_A(f);
-        R = radius;
-        CCC3 = colour;
-        AAA_S = label;
         // The letter 12 px left of and 60 px above the point.
-        KASANARIX = 8;
-        KASANARIY = -20;
-        PLOT_POINT();
+        point_at(T_A(t), F_A(f), radius, colour, label, 8, -20);
     };
     // The answer: a larger dot on the chosen point, without a label.
-    auto mark = [&](float colour) {
-        XG = X_A(1);
-        YG = Y_A(1);
-        R = 15;
-        CCC3 = colour;
-        AAA_S = "";
-        PLOT_POINT();
-    };
+    auto mark = [&](float colour) { point_at(X_A(1), Y_A(1), 15, colour); };
 
     AINP = 3;
     while (AINP != 1) {

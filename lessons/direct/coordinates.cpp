@@ -34,16 +34,6 @@ void DirectLesson::plane_with_grid(float ggx, float ggy, float x_from, float x_t
     DRAW_AXES();
 }
 
-void DirectLesson::plane_point(float x, float y, float radius, float colour,
-                               const std::string& label) {
-    XG = x;
-    YG = y;
-    R = radius;
-    CCC3 = colour;
-    AAA_S = label;
-    PLOT_POINT();
-}
-
 // ---- the graph of y=2x for x from 0 -----------------------------------------------
 
 // The table of y=2x for x = 0 to 6 beside a first-quadrant plane: the values
@@ -85,7 +75,7 @@ void DirectLesson::SCENE_GRAPH_NONNEGATIVE_X() {
 
     count_loop(II, 0, 6, [&] {
         WAIT_KEY();
-        plane_point(II, 2 * II, 8, 3, "");
+        point_at(II, 2 * II, 8, 3, "");
     });
     WAIT_KEY();
 
@@ -114,7 +104,7 @@ void DirectLesson::SCENE_COORDINATE_TERMS() {
     write_at(XI1, YI1, 0, "x=3 のときy=6");
     plane_with_grid(840, 50, 0, 7, 0, 7, 40);
     WAIT_KEY();
-    plane_point(3, 6, 8, 3, "");
+    point_at(3, 6, 8, 3, "");
     WAIT_KEY();
     // Drawn over the first plane without erasing it, so the point stays.
     plane_with_grid(560, 50, -7, 7, 0, 7, 40);
@@ -163,8 +153,7 @@ void DirectLesson::SCENE_COORDINATE_TERMS() {
     DRAW_ARROW();
     WAIT_KEY();
 
-    KASANARIX = 30;
-    plane_point(3, 6, 8, 3, "P");
+    point_at(3, 6, 8, 3, "P", 30);
     X_A(1) = GX;
     Y_A(1) = GY;
     WAIT_KEY();
@@ -185,8 +174,7 @@ void DirectLesson::SCENE_COORDINATE_TERMS() {
     write_on(5, "座標");
     write_on(0, "…");
     write_on(5, "(3,6)");
-    KASANARIX = 30;
-    plane_point(3, 6, 8, 3, "P(3,6)");
+    point_at(3, 6, 8, 3, "P(3,6)", 30);
     WAIT_KEY();
     write_at(XI1, YI1 + 50, 3, "原点Oの");
     write_on(5, "座標");
@@ -213,11 +201,8 @@ void DirectLesson::SCENE_COORDINATE_ANSWERS() {
     // Points first..last of the table, labelled 20 px left of and 50 px
     // above their centre.
     auto points = [&](float first, float last, float colour) {
-        count_loop(II, first, last, [&] {
-            KASANARIX = 0;
-            KASANARIY = -10;
-            plane_point(T_A(II), F_A(II), 8, colour, T_A_S(II));
-        });
+        count_loop(II, first, last,
+                   [&] { point_at(T_A(II), F_A(II), 8, colour, T_A_S(II), 0, -10); });
     };
 
     white_box(0, 0, 1320, 1300);

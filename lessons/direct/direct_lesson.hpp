@@ -61,8 +61,6 @@ protected:
     // A plane with its grid: top-left corner, x and y ranges, pixels per unit.
     void plane_with_grid(float ggx, float ggy, float x_from, float x_to, float y_from, float y_to,
                          float size);
-    // One point of the current plane with its label (empty: none).
-    void plane_point(float x, float y, float radius, float colour, const std::string& label);
 
     // coordinate_drills.cpp: the two drills on points and their generators
     void DRILL_COORDINATES();
@@ -139,9 +137,6 @@ protected:
     // A point of the basic problems' planes: radius 8, its letter 10 px right
     // of and 30 px above the usual place.
     void lettered_point(float x, float y, float colour, const std::string& letter);
-    // A line y = a x of problems 4 and 5 with its label at the offsets given.
-    void problem_line(float a, float colour, const std::string& label, float shift_x,
-                      float shift_y);
 };
 
 }  // namespace lessons

@@ -56,14 +56,7 @@ void DirectLesson::formula_from_graph_problem() {
     SIZE = 25;
     NASI = 1;
     DRAW_AXES();
-    IROIRO = 3;
-    AA = T_A(1) / T_A(2);
-    BB = 0;
-    CCC3 = 3;
-    AAA_S = "";
-    KASANARIX = 0;
-    KASANARIY = 0;
-    PLOT_GRAPH();
+    graph_of(3, T_A(1) / T_A(2), 3);
     WAIT_KEY();
 
     write_at(XI1, YI1, 0, "求める式を");

@@ -123,15 +123,6 @@ protected:
     void row_head(float left, float top, const std::string& name, float width);
     // A page's header cell: border 3, fill 13, its text in colour 0.
     void header_cell(float x, float y, float width, float height, const std::string& text);
-    // A graph on the last plane: y = a/x (kind 1) or y = ax (kind 3), in
-    // `colour`, with `label` at its last dot set off by (label_dx, label_dy).
-    void graph_of(float kind, float a, float colour, const std::string& label = "",
-                  float label_dx = 0, float label_dy = 0);
-    // A filled dot at the value point (x, y) of the last plane, with `label`
-    // set off by (label_dx, label_dy) from its place 20 px left of and 40 px
-    // above the dot.
-    void point_at(float x, float y, float radius, float colour, const std::string& label = "",
-                  float label_dx = 0, float label_dy = 0);
     // The marked point of a graph at the grid point (gx, gy) of the last
     // plane: its feet X(1), Y(1) on the x-axis and X(3), Y(3) on the y-axis,
     // the point X(2), Y(2); the x label "1" 14 px left of the x-foot and

@@ -20,30 +20,6 @@ void InverseLesson::header_cell(float x, float y, float width, float height,
     table_cell_at(x, y, width, height, text, 0, 3, 13);
 }
 
-void InverseLesson::graph_of(float kind, float a, float colour, const std::string& label,
-                             float label_dx, float label_dy) {
-    IROIRO = kind;
-    AA = a;
-    BB = 0;
-    CCC3 = colour;
-    AAA_S = label;
-    KASANARIX = label_dx;
-    KASANARIY = label_dy;
-    PLOT_GRAPH();
-}
-
-void InverseLesson::point_at(float x, float y, float radius, float colour, const std::string& label,
-                             float label_dx, float label_dy) {
-    XG = x;
-    YG = y;
-    R = radius;
-    CCC3 = colour;
-    AAA_S = label;
-    KASANARIX = label_dx;
-    KASANARIY = label_dy;
-    PLOT_POINT();
-}
-
 void InverseLesson::marked_point(float gx, float gy, float label_colour, float label_drop) {
     X_A(2) = GX0 + gx * SIZE;
     Y_A(2) = GY0 - gy * SIZE;
