@@ -44,6 +44,17 @@ void Lesson::point_at(float x, float y, float radius, float colour, const std::s
     PLOT_POINT();
 }
 
+void Lesson::arrow(float x0, float y0, float x1, float y1, float colour) {
+    ZX0 = x0;
+    ZY0 = y0;
+    ZX = x1;
+    ZY = y1;
+    CCC2 = colour;
+    NAGASA = 16;
+    MUKI = 1;
+    DRAW_ARROW();
+}
+
 void Lesson::figure_frame(float ggx, float ggy, float yoko, float tate, float size) {
     GGX = ggx;
     GGY = ggy;

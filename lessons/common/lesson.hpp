@@ -100,6 +100,10 @@ protected:
     // above the dot.
     void point_at(float x, float y, float radius, float colour, const std::string& label = "",
                   float label_dx = 0, float label_dy = 0);
+    // A one-headed arrow from (x0, y0) to (x1, y1) in `colour`, its head 16
+    // px long. DRAW_ARROW swaps its ends and clears MUKI, so every input is
+    // set anew; YA (a second head when 2) is left as the scene set it.
+    void arrow(float x0, float y0, float x1, float y1, float colour);
     // An invisible figure frame: DRAW_GRID with CCC2 = 15 sets GX0, GY0 only.
     void figure_frame(float ggx, float ggy, float yoko, float tate, float size);
     // Figure point `index` at grid (a, b), kept in X() and Y() and turned into

@@ -101,20 +101,10 @@ void DirectLesson::change_of_y_scene(const ChangeOfY& s) {
     GY3 = Y_A(1);
     GX4 = X_A(s.far_point);
     GY4 = Y_A(s.far_point);
-    auto arrow = [&](float x0, float y0, float x1, float y1) {
-        ZX0 = x0;
-        ZY0 = y0;
-        ZX = x1;
-        ZY = y1;
-        MUKI = 1;
-        CCC2 = 5;
-        NAGASA = 16;
-        DRAW_ARROW();
-    };
-    arrow(GX3, GY3, GX4, GY3);
+    arrow(GX3, GY3, GX4, GY3, 5);
     label_at((GX3 + GX4) / 2 - 14, GY3, 5, s.run_label);
     WAIT_KEY();
-    arrow(GX4, GY3, GX4, GY4);
+    arrow(GX4, GY3, GX4, GY4, 5);
     WAIT_KEY();
     label_at(GX4, (GY3 + GY4) / 2 - 16, 5, s.rise_label);
     write_at(XI1, YI1 + 50, 3, s.rise_words);
@@ -151,7 +141,7 @@ void DirectLesson::change_of_y_scene(const ChangeOfY& s) {
     write_on(5, s.slope_word);
     write_on(0, "になっている。");
     rt::SET_DRAW_WIDTH(10);
-    arrow(X_A(6), Y_A(6), X_A(7), Y_A(7));
+    arrow(X_A(6), Y_A(6), X_A(7), Y_A(7), 5);
 }
 
 // ---- the summary ----------------------------------------------------------------------------
@@ -180,18 +170,8 @@ void DirectLesson::summary_plane(float ggx, float aa1, float aa2, float a, float
     GY3 = GY0 - SIZE * (AA * run_from + BB);
     GX4 = GX0 + SIZE * run_to;
     GY4 = GY0 - SIZE * (AA * run_to + BB);
-    auto arrow = [&](float x0, float y0, float x1, float y1) {
-        ZX0 = x0;
-        ZY0 = y0;
-        ZX = x1;
-        ZY = y1;
-        CCC2 = 0;
-        NAGASA = 16;
-        MUKI = 1;
-        DRAW_ARROW();
-    };
-    arrow(GX3, GY3, GX4, GY3);
-    arrow(GX4, GY3, GX4, GY4);
+    arrow(GX3, GY3, GX4, GY3, 0);
+    arrow(GX4, GY3, GX4, GY4, 0);
 }
 
 // The whole page at once: the framed statement, then a rising and a falling

@@ -229,18 +229,8 @@ void DirectLesson::SCENE_CONSTANT_IN_TABLE_FORMULA_GRAPH() {
     write_on(5, "-3");
     write_on(3, ")");
     WAIT_KEY();
-    auto arrow = [&](float x0, float y0, float x1, float y1) {
-        ZX0 = x0;
-        ZY0 = y0;
-        ZX = x1;
-        ZY = y1;
-        MUKI = 1;
-        CCC2 = 7;
-        NAGASA = 16;
-        DRAW_ARROW();
-    };
-    arrow(GX3, GY3, GX4, GY3);
-    arrow(GX4, GY3, GX4, GY4);
+    arrow(GX3, GY3, GX4, GY3, 7);
+    arrow(GX4, GY3, GX4, GY4, 7);
     label_at((GX3 + GX4) / 2 - 14, GY3 - 50, 3, "1");
     WAIT_KEY();
     label_at(GX4, (GY3 + GY4) / 2 - 16, 5, "-3");

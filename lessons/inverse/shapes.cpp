@@ -61,21 +61,10 @@ void InverseLesson::arrow_pair(int from, int to, float colour, float run_label_d
     GY3 = Y_A(from);
     GX4 = X_A(to);
     GY4 = Y_A(to);
-    // DRAW_ARROW swaps its ends and clears MUKI: every input is set anew.
-    const auto arrow = [&](float x0, float y0, float x1, float y1) {
-        ZX0 = x0;
-        ZY0 = y0;
-        ZX = x1;
-        ZY = y1;
-        CCC2 = colour;
-        NAGASA = 16;
-        MUKI = 1;
-        YA = 0;  // one head only
-        DRAW_ARROW();
-    };
-    arrow(GX3, GY3, GX4, GY3);
+    YA = 0;  // one head only
+    arrow(GX3, GY3, GX4, GY3, colour);
     label_at((GX3 + GX4) / 2 - 14, GY3 + run_label_dy, 5, "増加");
-    arrow(GX4, GY3, GX4, GY4);
+    arrow(GX4, GY3, GX4, GY4, colour);
 }
 
 void InverseLesson::change_label(int from, int to, float dx, const std::string& text) {
