@@ -1,16 +1,20 @@
 // The raster canvas: every drawing operation rasterised by cairo into one
-// 1440 x 900 ARGB32 image, text through fontconfig-chosen faces.
+// ARGB32 image of the 1440 x 900 page at a scale (1 headless), text through
+// fontconfig-chosen faces.
 //
 // Pixel model: a coordinate names the centre of a pixel, so a box from
 // (x1, y1) to (x2, y2) covers the pixels x1..x2 and y1..y2 inclusive, and a
 // line of odd width along a pixel row or column is sharp. Text is placed by
-// the top-left corner of its first cell.
+// the top-left corner of its first cell. At a scale every coordinate, width
+// and font size is multiplied by cairo, never the finished image, so the
+// page stays sharp at any size.
 #include "backend.hpp"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -20,6 +24,7 @@
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
+#include "page.hpp"
 #include "text.hpp"
 
 namespace rt::detail {
@@ -177,21 +182,15 @@ constexpr double kSlant = 0.2126;
 
 class CairoCanvas final : public Canvas {
 public:
-    CairoCanvas() {
+    explicit CairoCanvas(double scale) {
         if (!FcInit()) throw StartupFailure("fontconfig could not be initialised");
         find_faces();
-        surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kScreenWidth, kScreenHeight);
-        if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS ||
-            cairo_image_surface_get_stride(surface_) != kScreenWidth * 4) {
-            throw StartupFailure("cannot create the drawing surface");
-        }
-        cr_ = cairo_create(surface_);
         options_ = cairo_font_options_create();
         cairo_font_options_set_antialias(options_, CAIRO_ANTIALIAS_GRAY);
         cairo_font_options_set_hint_style(options_, CAIRO_HINT_STYLE_NONE);
         cairo_font_options_set_hint_metrics(options_, CAIRO_HINT_METRICS_OFF);
         cairo_font_options_set_subpixel_order(options_, CAIRO_SUBPIXEL_ORDER_DEFAULT);
-        cairo_set_font_options(cr_, options_);
+        make_surface(scale);
         clear();
     }
 
@@ -206,6 +205,53 @@ public:
     }
 
     void draw(const DrawOp& op) override {
+        rasterise(op);
+        if (keeping_) page_.add(op);
+    }
+
+    void keep_page() override { keeping_ = true; }
+    std::size_t kept_ops() const override { return page_.size(); }
+
+    void set_scale(double scale) override {
+        if (!(scale > 0) || !std::isfinite(scale)) return;
+        if (scale == scale_ && scaled_size(kScreenWidth, scale) == width_ &&
+            scaled_size(kScreenHeight, scale) == height_) {
+            return;
+        }
+        cairo_destroy(cr_);
+        cairo_surface_destroy(surface_);
+        make_surface(scale);
+        redraw();
+    }
+
+    void redraw() override {
+        clear();
+        page_.for_each([this](const DrawOp& op) { rasterise(op); });
+    }
+
+    double scale() const override { return scale_; }
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+
+    const std::uint32_t* pixels() const override {
+        cairo_surface_flush(surface_);
+        return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface_));
+    }
+
+    std::uint32_t pixel(int x, int y) const override {
+        if (x < 0 || y < 0 || x >= kScreenWidth || y >= kScreenHeight) return 0;
+        const int px = std::min(width_ - 1, static_cast<int>((x + 0.5) * scale_));
+        const int py = std::min(height_ - 1, static_cast<int>((y + 0.5) * scale_));
+        return pixels()[static_cast<std::size_t>(py) * static_cast<std::size_t>(width_) + px];
+    }
+
+    bool write_png(const std::string& path) const override {
+        cairo_surface_flush(surface_);
+        return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    }
+
+private:
+    void rasterise(const DrawOp& op) {
         switch (op.kind) {
             case DrawOp::Kind::Cls: clear(); break;
             case DrawOp::Kind::Line: line(op); break;
@@ -217,22 +263,29 @@ public:
         }
     }
 
-    const std::uint32_t* pixels() const override {
-        cairo_surface_flush(surface_);
-        return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface_));
+    // The image for a scale, in memory that is kept and only grows, so that
+    // a window dragged to another size does not allocate on every step.
+    void make_surface(double scale) {
+        scale_ = scale;
+        width_ = scaled_size(kScreenWidth, scale);
+        height_ = scaled_size(kScreenHeight, scale);
+        const std::size_t need = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+        if (need > capacity_) {
+            memory_.reset(new std::uint32_t[need]);
+            capacity_ = need;
+        }
+        surface_ = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(memory_.get()),
+                                                       CAIRO_FORMAT_ARGB32, width_, height_,
+                                                       width_ * 4);
+        if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS ||
+            cairo_image_surface_get_stride(surface_) != width_ * 4) {
+            throw StartupFailure("cannot create the drawing surface");
+        }
+        cr_ = cairo_create(surface_);
+        if (scale != 1) cairo_scale(cr_, scale, scale);
+        cairo_set_font_options(cr_, options_);
     }
 
-    std::uint32_t pixel(int x, int y) const override {
-        if (x < 0 || y < 0 || x >= kScreenWidth || y >= kScreenHeight) return 0;
-        return pixels()[static_cast<std::size_t>(y) * kScreenWidth + x];
-    }
-
-    bool write_png(const std::string& path) const override {
-        cairo_surface_flush(surface_);
-        return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
-    }
-
-private:
     // The Gothic face must exist and cover kana, kanji, full-width forms and
     // half-width katakana; the serif and ell faces fall back to it.
     void find_faces() {
@@ -511,8 +564,14 @@ private:
         cairo_restore(cr_);
     }
 
+    double scale_ = 1;
+    int width_ = kScreenWidth, height_ = kScreenHeight;
+    std::unique_ptr<std::uint32_t[]> memory_;
+    std::size_t capacity_ = 0;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
+    bool keeping_ = false;
+    Page page_;
     cairo_font_options_t* options_ = nullptr;
     // The regular face found for each face, and the family it belongs to;
     // a face without one falls back to the Gothic face.
@@ -523,6 +582,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Canvas> Canvas::create() { return std::make_unique<CairoCanvas>(); }
+std::unique_ptr<Canvas> Canvas::create(double scale) { return std::make_unique<CairoCanvas>(scale); }
 
 }  // namespace rt::detail

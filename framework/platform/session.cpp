@@ -439,6 +439,14 @@ std::optional<std::string> parse_options(int argc, char** argv, SessionOptions& 
             const long seed = std::strtol(text.c_str(), &end, 10);
             if (end == text.c_str() || *end != '\0') return "--seed needs a whole number";
             out.seed = static_cast<int>(seed);
+        } else if (arg == "--scale") {
+            if (!value(text)) return "--scale needs a number";
+            char* end = nullptr;
+            const double scale = std::strtod(text.c_str(), &end);
+            if (end == text.c_str() || *end != '\0' || !(scale >= 0.1 && scale <= 8)) {
+                return "--scale needs a number from 0.1 to 8";
+            }
+            out.scale = scale;
         } else {
             return "unknown argument " + arg;
         }
@@ -459,7 +467,8 @@ RunResult run_session(const SessionOptions& options, const std::function<void()>
         session.window = detail::Window::open(title);
     }
     if (!options.headless || options.rasterise || !options.png_path.empty()) {
-        session.canvas = detail::Canvas::create();
+        session.canvas = detail::Canvas::create(options.headless ? options.scale : 1);
+        if (session.window || options.keep_page) session.canvas->keep_page();
     }
     if (!options.log_path.empty()) {
         session.log.open(options.log_path);
@@ -505,5 +514,13 @@ void clear_recorded_ops() { g->record.clear(); }
 
 std::uint32_t canvas_pixel(int x, int y) { return g->canvas ? g->canvas->pixel(x, y) : 0; }
 bool write_png(const std::string& path) { return g->canvas && g->canvas->write_png(path); }
+
+bool rescale_canvas(double scale) {
+    if (!g->canvas) return false;
+    g->canvas->set_scale(scale);
+    return true;
+}
+
+std::size_t kept_page_ops() { return g->canvas ? g->canvas->kept_ops() : 0; }
 
 }  // namespace rt

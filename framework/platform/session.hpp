@@ -23,6 +23,12 @@ struct SessionOptions {
     std::string log_path;   // write the drawing log (JSON lines)
     std::optional<int> seed;  // replaces the clock's seed
     bool rasterise = true;  // headless without a PNG may skip the canvas
+    // Headless: the canvas and the PNG at this many times the logical size,
+    // drawn as a window of that size draws them (the log does not change).
+    double scale = 1;
+    // Keep the page so that the canvas can be drawn again at another scale
+    // (rescale_canvas); a window always keeps it.
+    bool keep_page = false;
     bool record = false;    // keep every DrawOp in memory (tests)
     // Headless: give up (as a hang) after this many operations without a key
     // being taken. 0: no limit.
@@ -35,7 +41,8 @@ struct SessionOptions {
 };
 
 // Parses the command line of a lesson program:
-//   [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N] [-h | --help]
+//   [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N] [--scale S]
+//   [-h | --help]
 // Returns an error text for bad arguments. --help or -h sets `help` and ends
 // the parsing: what follows it is not read.
 std::optional<std::string> parse_options(int argc, char** argv, SessionOptions& out);
@@ -72,5 +79,11 @@ void clear_recorded_ops();
 // when there is no canvas.
 std::uint32_t canvas_pixel(int x, int y);
 bool write_png(const std::string& path);
+
+// For tests and tools: draws the kept page at another scale, as a window
+// resized to it does; false when there is no canvas.
+bool rescale_canvas(double scale);
+// The number of operations the canvas keeps to draw the page again.
+std::size_t kept_page_ops();
 
 }  // namespace rt

@@ -1,11 +1,12 @@
-// The one window: SDL2, maximised and resizable, showing the canvas scaled to
-// fit with its aspect kept (letterboxed, linear filtering), and the
-// keyboard read as key codes (text input stays off, so no input method ever
-// comes between a key and the program).
+// The one window: SDL2, maximised and resizable, showing the page drawn at
+// the largest scale that fits the window with its aspect kept (letterboxed),
+// pixel for pixel, and the keyboard read as key codes (text input stays off,
+// so no input method ever comes between a key and the program).
 #include "backend.hpp"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -88,16 +89,33 @@ public:
 
     ~SdlWindow() override { release(); }
 
-    // Only what changed is scaled and pushed to the window, so a blinking
-    // cursor costs a few hundred pixels, not a whole frame.
-    void present(const Canvas& canvas, const std::optional<Region>& changed) override {
+    // Only what changed is pushed to the window, so a blinking cursor costs
+    // a few hundred pixels, not a whole frame.
+    void present(Canvas& canvas, const std::optional<Region>& changed) override {
         canvas_ = &canvas;
-        if (!shown_) {
+        if (!shown_ || !fits()) {
             show_all();
         } else if (changed) {
             show(*changed);
         }
     }
+
+    std::vector<std::uint32_t> picture(int& width, int& height) const override {
+        std::vector<std::uint32_t> out;
+        width = height = 0;
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (!surface || surface->format->BytesPerPixel != 4) return out;
+        width = surface->w, height = surface->h;
+        out.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        for (int y = 0; y < height; ++y) {
+            const auto* row = static_cast<const std::uint8_t*>(surface->pixels) + y * surface->pitch;
+            std::memcpy(&out[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)], row,
+                        static_cast<std::size_t>(width) * 4);
+        }
+        return out;
+    }
+
+    void resize(int width, int height) override { SDL_SetWindowSize(window_, width, height); }
 
     std::optional<int> poll_key(int timeout_ms) override {
         SDL_Event event;
@@ -149,62 +167,72 @@ private:
         return key;
     }
 
-    // The canvas scaled to fit the window with its aspect kept, centred.
+    // The largest scale at which the page fits the window with its aspect
+    // kept.
+    static double fit_scale(const SDL_Surface* surface) {
+        return std::min(static_cast<double>(surface->w) / kScreenWidth,
+                        static_cast<double>(surface->h) / kScreenHeight);
+    }
+
+    bool fits() const {
+        const SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        return !surface || !canvas_ || canvas_->scale() == fit_scale(surface);
+    }
+
+    // Where the canvas stands in the window: centred.
     SDL_Rect viewport(const SDL_Surface* surface) const {
-        const double scale = std::min(static_cast<double>(surface->w) / kScreenWidth,
-                                      static_cast<double>(surface->h) / kScreenHeight);
-        const int w = std::max(1, static_cast<int>(kScreenWidth * scale));
-        const int h = std::max(1, static_cast<int>(kScreenHeight * scale));
-        return SDL_Rect{(surface->w - w) / 2, (surface->h - h) / 2, w, h};
+        return SDL_Rect{(surface->w - canvas_->width()) / 2, (surface->h - canvas_->height()) / 2,
+                        canvas_->width(), canvas_->height()};
     }
 
-    // The canvas's pixels as a surface in the window's own format: the
-    // canvas is ARGB32, which the window's 32-bit RGB formats read alike.
-    SDL_Surface* source(const SDL_Surface* target) const {
-        return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(canvas_->pixels()),
-                                                  kScreenWidth, kScreenHeight, 32,
-                                                  kScreenWidth * 4, target->format->format);
-    }
-
+    // The whole window: the page drawn again at the scale that fits it (the
+    // canvas keeps the page), the bars around it, all pushed at once.
     void show_all() {
         SDL_Surface* surface = SDL_GetWindowSurface(window_);
         if (!surface || !canvas_) return;
-        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0x30, 0x30, 0x30));
-        stretch(surface, SDL_Rect{0, 0, kScreenWidth, kScreenHeight});
+        canvas_->set_scale(fit_scale(surface));
+        const SDL_Rect view = viewport(surface);
+        const Uint32 bar = SDL_MapRGB(surface->format, 0x30, 0x30, 0x30);
+        const SDL_Rect bars[] = {
+            {0, 0, surface->w, view.y},
+            {0, view.y + view.h, surface->w, surface->h - view.y - view.h},
+            {0, view.y, view.x, view.h},
+            {view.x + view.w, view.y, surface->w - view.x - view.w, view.h},
+        };
+        for (const SDL_Rect& r : bars) {
+            if (r.w > 0 && r.h > 0) SDL_FillRect(surface, &r, bar);
+        }
+        copy(surface, SDL_Rect{0, 0, view.w, view.h});
         SDL_UpdateWindowSurface(window_);
         shown_ = true;
     }
 
+    // A region of the page, in logical pixels, as the image pixels it covers.
     void show(const Region& region) {
         SDL_Surface* surface = SDL_GetWindowSurface(window_);
         if (!surface) return;
-        SDL_Rect target = stretch(surface, SDL_Rect{region.left, region.top, region.right - region.left,
-                                                    region.bottom - region.top});
+        const double s = canvas_->scale();
+        const int x0 = std::max(0, static_cast<int>(std::floor(region.left * s)));
+        const int y0 = std::max(0, static_cast<int>(std::floor(region.top * s)));
+        const int x1 = std::min(canvas_->width(), static_cast<int>(std::ceil(region.right * s)));
+        const int y1 = std::min(canvas_->height(), static_cast<int>(std::ceil(region.bottom * s)));
+        if (x1 <= x0 || y1 <= y0) return;
+        SDL_Rect target = copy(surface, SDL_Rect{x0, y0, x1 - x0, y1 - y0});
         SDL_UpdateWindowSurfaceRects(window_, &target, 1);
     }
 
-    // Scales a part of the canvas onto the window (linear filtering); returns
-    // the window rectangle it covered.
-    SDL_Rect stretch(SDL_Surface* surface, SDL_Rect part) {
+    // Copies a part of the canvas image onto the window, pixel for pixel;
+    // returns the window rectangle it covered. The canvas is ARGB32, which
+    // the window's 32-bit RGB formats read alike.
+    SDL_Rect copy(SDL_Surface* surface, SDL_Rect part) {
         const SDL_Rect view = viewport(surface);
-        const double sx = static_cast<double>(view.w) / kScreenWidth;
-        const double sy = static_cast<double>(view.h) / kScreenHeight;
-        // Whole window pixels, and the canvas part that maps onto them.
-        const int x0 = static_cast<int>(std::floor(part.x * sx));
-        const int y0 = static_cast<int>(std::floor(part.y * sy));
-        const int x1 = std::min(view.w, static_cast<int>(std::ceil((part.x + part.w) * sx)));
-        const int y1 = std::min(view.h, static_cast<int>(std::ceil((part.y + part.h) * sy)));
-        SDL_Rect to{view.x + x0, view.y + y0, std::max(1, x1 - x0), std::max(1, y1 - y0)};
-        SDL_Rect from{static_cast<int>(x0 / sx), static_cast<int>(y0 / sy), 0, 0};
-        from.w = std::clamp(static_cast<int>(std::ceil(x1 / sx)) - from.x, 1, kScreenWidth - from.x);
-        from.h = std::clamp(static_cast<int>(std::ceil(y1 / sy)) - from.y, 1, kScreenHeight - from.y);
-        SDL_Surface* src = source(surface);
+        SDL_Rect to{view.x + part.x, view.y + part.y, part.w, part.h};
+        SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<std::uint32_t*>(canvas_->pixels()), canvas_->width(), canvas_->height(), 32,
+            canvas_->width() * 4, surface->format->format);
         if (src) {
-            if (from.w == to.w && from.h == to.h) {
-                SDL_BlitSurface(src, &from, surface, &to);
-            } else if (SDL_SoftStretchLinear(src, &from, surface, &to) != 0) {
-                SDL_BlitScaled(src, &from, surface, &to);
-            }
+            SDL_SetSurfaceBlendMode(src, SDL_BLENDMODE_NONE);
+            SDL_BlitSurface(src, &part, surface, &to);
             SDL_FreeSurface(src);
         }
         return to;
@@ -217,7 +245,7 @@ private:
     }
 
     SDL_Window* window_ = nullptr;
-    const Canvas* canvas_ = nullptr;
+    Canvas* canvas_ = nullptr;
     bool shown_ = false;  // the window shows the whole canvas as it was last given
 };
 

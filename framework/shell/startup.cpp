@@ -64,13 +64,14 @@ rt::RunResult run_lesson(const rt::SessionOptions& options, const LessonFactory&
 
 std::string usage_text(const std::string& program) {
     return "usage: " + program +
-           " [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n"
+           " [--headless] [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N] [--scale S]\n"
            "  --headless      run without a window, the keys taken from --keys\n"
            "  --keys SCRIPT   keys to replay, one character each; {enter} {bs} {del}\n"
            "                  {left} {right} {esc} {close} name the others\n"
            "  --png FILE      write the screen as a PNG when the run ends\n"
            "  --log FILE      write every drawing operation as JSON lines\n"
            "  --seed N        use N in place of the clock's seed (repeatable drills)\n"
+           "  --scale S       headless: draw the screen and the PNG at S times the size\n"
            "  -h, --help      print this help and exit\n";
 }
 

@@ -2,7 +2,10 @@
 // the screen as a PNG and every drawing operation as a log.
 //
 //   snapshot <lesson> --keys "3{enter}1{enter}  " --png out.png --log out.jsonl --seed N
+//            [--scale S]
 //
+// With --scale the PNG is the page drawn at S times its size (fractions
+// allowed), as a window of that size draws it; the log stays the same.
 // Exits 0 when the script ran out (or after printing the usage for --help or
 // -h), 3 when the error screen is showing, 4 when the program drew for ever
 // without taking a key, 2 for a bad command line.
@@ -46,7 +49,7 @@ int main(int argc, char** argv) {
     lessons["lesson_applied"] = lessons["applied"];
 #endif
     auto usage = [&](std::ostream& out) {
-        out << "usage: snapshot <lesson> [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N]\n"
+        out << "usage: snapshot <lesson> [--keys SCRIPT] [--png FILE] [--log FILE] [--seed N] [--scale S]\n"
             << "lessons:";
         for (const auto& [name, make] : lessons) out << " " << name;
         out << "\n";
