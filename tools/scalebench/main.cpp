@@ -2,7 +2,7 @@
 // all four programs replayed headless with the canvas at that scale and the
 // page kept as a window keeps it.
 //
-//   lesson_scalebench [--scale S] [--verbose]
+//   lesson_scalebench [--scale S] [--steps-only] [--verbose]
 //
 // Prints the step times (the drawing between one key or animation frame and
 // the next) of every scene of lesson_functions, walked by the same keys and
@@ -137,14 +137,16 @@ void scene_steps(const std::string& keys, double scale, std::vector<double>& ste
 
 int main(int argc, char** argv) {
     double scale = 2;
-    bool verbose = false;
+    bool verbose = false, steps_only = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--scale") && i + 1 < argc) {
             scale = std::atof(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--steps-only")) {
+            steps_only = true;
         } else if (!std::strcmp(argv[i], "--verbose")) {
             verbose = true;
         } else {
-            std::fprintf(stderr, "usage: lesson_scalebench [--scale S] [--verbose]\n");
+            std::fprintf(stderr, "usage: lesson_scalebench [--scale S] [--steps-only] [--verbose]\n");
             return 2;
         }
     }
@@ -166,6 +168,7 @@ int main(int argc, char** argv) {
     }
     Totals totals;
     for (const catalogue::Program& program : catalogue::programs()) {
+        if (steps_only) break;
         for (int item = 1; item <= static_cast<int>(program.bar_choices.size()); ++item) {
             for (int choice = 1; choice < program.bar_choices[item - 1]; ++choice) {
                 if (program.leads_to_menu(item, choice)) continue;
