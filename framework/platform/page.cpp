@@ -72,7 +72,8 @@ bool Page::ink_of(const DrawOp& op, Bounds& ink) {
             bottom = op.y1 + cell_h + margin;
             break;
         }
-        default: return false;
+        default:
+            return false;
     }
     if (!std::isfinite(left + top + right + bottom)) {
         left = top = 0, right = kScreenWidth, bottom = kScreenHeight;

@@ -1,10 +1,9 @@
 // The page drawn at a scale: the same picture as at the logical size, only
 // sharper; the same log; kept through a change of scale at any moment; and
 // the window showing it pixel for pixel at the scale that fits it.
-#include <gtest/gtest.h>
-
 #include <SDL.h>
 #include <cairo.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +12,8 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/platform/backend.hpp"
@@ -107,8 +106,8 @@ int channel_diff(std::uint32_t a, std::uint32_t b) {
     return most;
 }
 
-DrawOp op_of(DrawOp::Kind kind, float x1, float y1, float x2, float y2, int colour, int fill = rt::kNoFill,
-             int width = 1) {
+DrawOp op_of(DrawOp::Kind kind, float x1, float y1, float x2, float y2, int colour,
+             int fill = rt::kNoFill, int width = 1) {
     DrawOp op;
     op.kind = kind;
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2, op.r = x2;
@@ -155,7 +154,8 @@ TEST(ScaledPage, AtTwiceTheSizeItIsTheLogicalPageSharper) {
                 for (int shift = 0; shift < 24; shift += 8) {
                     int sum = 0;
                     for (int dy = 0; dy < 2; ++dy)
-                        for (int dx = 0; dx < 2; ++dx) sum += (b.at(2 * x + dx, 2 * y + dy) >> shift) & 0xFF;
+                        for (int dx = 0; dx < 2; ++dx)
+                            sum += (b.at(2 * x + dx, 2 * y + dy) >> shift) & 0xFF;
                     mean |= static_cast<std::uint32_t>((sum + 2) / 4) << shift;
                 }
                 const int d = channel_diff(mean, a.at(x, y));
@@ -208,7 +208,8 @@ TEST(ScaledPage, AResizeInTheMiddleOfASceneKeepsThePage) {
             ASSERT_EQ(a.width, b.width);
             long differ = 0;
             for (std::size_t i = 0; i < a.pixels.size(); ++i) differ += a.pixels[i] != b.pixels[i];
-            EXPECT_EQ(differ, 0) << "scene " << scene.item << "." << scene.choice << " at " << scale;
+            EXPECT_EQ(differ, 0) << "scene " << scene.item << "." << scene.choice << " at "
+                                 << scale;
         }
     }
 }
@@ -284,7 +285,8 @@ TEST(ScaledWindow, ShowsThePageDrawnAtTheScaleThatFits) {
         for (int y = 0; y < direct->height(); ++y) {
             for (int x = 0; x < direct->width(); ++x) {
                 const std::uint32_t want = direct->pixels()[y * direct->width() + x] & 0xFFFFFF;
-                differ += (picture[static_cast<std::size_t>(y + top) * w + x + left] & 0xFFFFFF) != want;
+                differ +=
+                    (picture[static_cast<std::size_t>(y + top) * w + x + left] & 0xFFFFFF) != want;
             }
         }
         EXPECT_EQ(differ, 0) << w << " x " << h;

@@ -57,7 +57,8 @@ void replay(const catalogue::Program& program, int item, int choice, double scal
             bool verbose) {
     std::string keys = std::to_string(item) + "{enter}" + std::to_string(choice) + "{enter}";
     for (int i = 0; i < 30; ++i) keys += "  {right}{right}{left} 1{enter}";
-    const std::string where = program.name + " " + std::to_string(item) + "." + std::to_string(choice);
+    const std::string where =
+        program.name + " " + std::to_string(item) + "." + std::to_string(choice);
     rt::SessionOptions options;
     options.headless = true;
     options.rasterise = true;
@@ -146,7 +147,8 @@ int main(int argc, char** argv) {
         } else if (!std::strcmp(argv[i], "--verbose")) {
             verbose = true;
         } else {
-            std::fprintf(stderr, "usage: lesson_scalebench [--scale S] [--steps-only] [--verbose]\n");
+            std::fprintf(stderr,
+                         "usage: lesson_scalebench [--scale S] [--steps-only] [--verbose]\n");
             return 2;
         }
     }
@@ -161,8 +163,9 @@ int main(int argc, char** argv) {
     for (int round = 0; round < 3; ++round) {
         for (int topic = 1; topic <= 7; ++topic) {
             for (int scene = 1; scene <= scenes_of_topic[topic - 1]; ++scene) {
-                scene_steps(std::to_string(topic) + "{enter}" + std::to_string(scene) + "{enter}" + walk,
-                            scale, steps);
+                scene_steps(
+                    std::to_string(topic) + "{enter}" + std::to_string(scene) + "{enter}" + walk,
+                    scale, steps);
             }
         }
     }
@@ -177,15 +180,17 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("scale %.3g\n", scale);
-    std::printf("scene steps: %zu steps of lesson_functions, median %.3f ms, p99 %.3f ms, worst %.3f ms\n",
-                steps.size(), percentile(steps, 0.5), percentile(steps, 0.99), percentile(steps, 1.0));
-    std::printf("all steps:   %zu steps of all programs, median %.3f ms, p99 %.3f ms, worst %.3f ms (%s)\n",
-                totals.steps.size(), percentile(totals.steps, 0.5), percentile(totals.steps, 0.99),
-                totals.step.ms, totals.step.where.c_str());
-    std::printf("redraw:      %zu redraws, median %.2f ms, p99 %.2f ms, worst %.2f ms (%s, %zu ops)\n",
-                totals.redraws.size(), percentile(totals.redraws, 0.5),
-                percentile(totals.redraws, 0.99), totals.redraw.ms, totals.redraw.where.c_str(),
-                totals.redraw.kept);
+    std::printf(
+        "scene steps: %zu steps of lesson_functions, median %.3f ms, p99 %.3f ms, worst %.3f ms\n",
+        steps.size(), percentile(steps, 0.5), percentile(steps, 0.99), percentile(steps, 1.0));
+    std::printf(
+        "all steps:   %zu steps of all programs, median %.3f ms, p99 %.3f ms, worst %.3f ms (%s)\n",
+        totals.steps.size(), percentile(totals.steps, 0.5), percentile(totals.steps, 0.99),
+        totals.step.ms, totals.step.where.c_str());
+    std::printf(
+        "redraw:      %zu redraws, median %.2f ms, p99 %.2f ms, worst %.2f ms (%s, %zu ops)\n",
+        totals.redraws.size(), percentile(totals.redraws, 0.5), percentile(totals.redraws, 0.99),
+        totals.redraw.ms, totals.redraw.where.c_str(), totals.redraw.kept);
     std::printf("kept page:   at most %zu operations (%s)\n", totals.most_kept,
                 totals.most_kept_where.c_str());
     return 0;
