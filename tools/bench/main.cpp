@@ -201,7 +201,7 @@ void fraction_page() {
 // One program's block; false when a scene did not end cleanly.
 bool measure(const catalogue::Program& program, int rounds, bool verbose) {
     bool failed = false;
-    std::printf("== %s replayed headless, rasterised\n", program.name.c_str());
+    std::printf("== %s\n", program.name.c_str());
 
     // Start to the first menu: the first run of the process pays for the
     // fonts and the canvas; later ones show the steady cost.
@@ -236,7 +236,7 @@ bool measure(const catalogue::Program& program, int rounds, bool verbose) {
     std::printf("first menu:   %.1f ms cold (first run of the process), %.1f ms median of later runs\n",
                 first_menu.front(),
                 percentile(std::vector<double>(first_menu.begin() + 1, first_menu.end()), 0.5));
-    std::printf("steps:        %zu over %d rounds of %zu scenes\n", steps.size(), rounds, scenes.size());
+    std::printf("steps:        %zu over %d rounds of %zu scenes (replayed headless, rasterised)\n", steps.size(), rounds, scenes.size());
     std::printf("step time:    median %.3f ms, p99 %.3f ms, worst %.3f ms (in scene %s)\n",
                 percentile(steps, 0.5), percentile(steps, 0.99), percentile(steps, 1.0),
                 worst.scene.c_str());
