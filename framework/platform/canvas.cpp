@@ -18,12 +18,14 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <cairo-ft.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
+#include "disc_stamps.hpp"
 #include "page.hpp"
 #include "text.hpp"
 
@@ -169,6 +171,23 @@ FcPattern* match_family(const std::string& family, bool bold, bool italic) {
     return found;
 }
 
+// The weight and slant a font file declares, read once per file for the
+// whole process: reading them scans the file, a millisecond or more.
+std::pair<int, int> file_style(const std::string& file, int index) {
+    static std::map<std::pair<std::string, int>, std::pair<int, int>> known;
+    const auto key = std::make_pair(file, index);
+    if (auto it = known.find(key); it != known.end()) return it->second;
+    std::pair<int, int> style{FC_WEIGHT_REGULAR, FC_SLANT_ROMAN};
+    int count = 0;
+    if (FcPattern* real =
+            FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(file.c_str()), index, nullptr, &count)) {
+        FcPatternGetInteger(real, FC_WEIGHT, 0, &style.first);
+        FcPatternGetInteger(real, FC_SLANT, 0, &style.second);
+        FcPatternDestroy(real);
+    }
+    return known.emplace(key, style).first->second;
+}
+
 struct CachedFace {
     cairo_font_face_t* face = nullptr;
     FaceMetrics metrics{};
@@ -218,6 +237,8 @@ public:
             scaled_size(kScreenHeight, scale) == height_) {
             return;
         }
+        // Waiting dots go into the old image before it may be freed.
+        flush_dots();
         cairo_destroy(cr_);
         cairo_surface_destroy(surface_);
         make_surface(scale);
@@ -225,6 +246,7 @@ public:
     }
 
     void redraw() override {
+        flush_dots();
         clear();
         page_.for_each([this](const DrawOp& op) { rasterise(op); });
     }
@@ -234,6 +256,7 @@ public:
     int height() const override { return height_; }
 
     const std::uint32_t* pixels() const override {
+        flush_dots();
         cairo_surface_flush(surface_);
         return reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(surface_));
     }
@@ -246,12 +269,14 @@ public:
     }
 
     bool write_png(const std::string& path) const override {
+        flush_dots();
         cairo_surface_flush(surface_);
         return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
     }
 
 private:
     void rasterise(const DrawOp& op) {
+        if (op.kind != DrawOp::Kind::Circle) flush_dots();
         switch (op.kind) {
             case DrawOp::Kind::Cls: clear(); break;
             case DrawOp::Kind::Line: line(op); break;
@@ -330,12 +355,7 @@ private:
         int index = 0;
         FcPatternGetString(chosen, FC_FILE, 0, &file);
         FcPatternGetInteger(chosen, FC_INDEX, 0, &index);
-        int count = 0;
-        if (FcPattern* real = file ? FcFreeTypeQuery(file, index, nullptr, &count) : nullptr) {
-            FcPatternGetInteger(real, FC_WEIGHT, 0, &weight);
-            FcPatternGetInteger(real, FC_SLANT, 0, &slant);
-            FcPatternDestroy(real);
-        }
+        if (file) std::tie(weight, slant) = file_style(reinterpret_cast<const char*>(file), index);
         const bool fake_bold = bold && weight < FC_WEIGHT_DEMIBOLD;
         const bool fake_italic = italic && slant == FC_SLANT_ROMAN;
         // Rendering settings are ours, never the user's configuration.
@@ -466,11 +486,10 @@ private:
             // 5): the stroke covers the whole inside, but cairo strokes it as
             // a ring and leaves the middle bare. It is drawn as what it is, a
             // solid disc out to the stroke's outer edge, in its colour.
-            cairo_arc(cr_, cx, cy, r + half_width, 0, 2 * kPi);
-            set_colour(op.colour);
-            cairo_fill(cr_);
+            solid_disc(cx, cy, r + half_width, op.colour);
             return;
         }
+        flush_dots();
         if (whole) {
             cairo_arc(cr_, cx, cy, r, 0, 2 * kPi);
             cairo_close_path(cr_);
@@ -486,6 +505,44 @@ private:
         set_stroke(op.width);
         set_colour(op.colour);
         cairo_stroke(cr_);
+    }
+
+    // A solid disc in one colour. Small ones (the dots of a graph, thousands
+    // a scene) are stamped straight into the image, those of one colour that
+    // come one after another blended together; others are filled.
+    void solid_disc(double cx, double cy, double radius, int colour) {
+        cairo_matrix_t m;
+        cairo_get_matrix(cr_, &m);
+        cairo_surface_t* target = cairo_get_target(cr_);
+        const double device_radius = radius * m.xx;
+        if (m.xy == 0 && m.yx == 0 && m.xx == m.yy && m.xx > 0 && device_radius <= DiscStamps::kLargestRadius &&
+            cairo_image_surface_get_format(target) == CAIRO_FORMAT_ARGB32) {
+            double dx = cx, dy = cy;
+            cairo_user_to_device(cr_, &dx, &dy);
+            const ImageView image{reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(target)),
+                                  cairo_image_surface_get_width(target), cairo_image_surface_get_height(target),
+                                  cairo_image_surface_get_stride(target) / 4};
+            dots_.add(image, dx, dy, device_radius, palette_rgb()[static_cast<std::size_t>(((colour % 16) + 16) % 16)]);
+            return;
+        }
+        flush_dots();
+        cairo_new_path(cr_);
+        cairo_arc(cr_, cx, cy, radius, 0, 2 * kPi);
+        set_colour(colour);
+        cairo_fill(cr_);
+    }
+
+    // Blends the waiting dots into the image before anything else draws on
+    // it or reads it.
+    void flush_dots() const {
+        if (dots_.empty()) return;
+        cairo_surface_t* target = cairo_get_target(cr_);
+        cairo_surface_flush(target);
+        const PixelSpan span = dots_.flush();
+        if (!span.empty()) {
+            cairo_surface_mark_dirty_rectangle(target, span.left, span.top, span.right - span.left + 1,
+                                               span.bottom - span.top + 1);
+        }
     }
 
     void polyline(const DrawOp& op) {
@@ -570,6 +627,7 @@ private:
     std::size_t capacity_ = 0;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
+    mutable DiscBatch dots_;
     bool keeping_ = false;
     Page page_;
     cairo_font_options_t* options_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 
@@ -48,10 +49,28 @@ inline int monkey_setting(const std::string& prefix, const char* what, int fallb
     return fallback;
 }
 
+// How far the random keys got: number fields (menus, bars and answers),
+// drill prompts, arrow-key figure prompts and key waits drawn, so that a long
+// run shows that it reached the scenes and not only the menus.
+struct Reach {
+    long number_fields = 0;
+    long drill_prompts = 0;
+    long arrow_prompts = 0;
+    long key_waits = 0;
+
+    void add(const std::vector<TextRun>& runs) {
+        number_fields += count_runs(runs, "入力");
+        drill_prompts += count_runs(runs, "次のステップは１を入力。");
+        for (const TextRun& run : runs) arrow_prompts += run.text.rfind("←→で動く", 0) == 0;
+        key_waits += count_runs(runs, "何かキーを押して下さい。");
+    }
+};
+
 template <class Program>
 void run_monkey(const std::string& prefix, const std::string& choices) {
     const int seeds = monkey_setting(prefix, "SEEDS", 2);
     const int count = monkey_setting(prefix, "KEYS", 1500);
+    Reach reach;
     for (unsigned seed = 1; seed <= static_cast<unsigned>(seeds); ++seed) {
         SCOPED_TRACE(seed);
         const auto keys = random_keys(choices, seed, count);
@@ -68,10 +87,17 @@ void run_monkey(const std::string& prefix, const std::string& choices) {
                 << "after key " << next << " of the script (run " << runs << ")";
             const std::size_t taken = replay.keys().size();
             ASSERT_GT(taken, 0u);
+            reach.add(replay.runs);
             next += taken;
             ++runs;
         }
     }
+    std::printf("%s: %d seeds x %d keys: %ld number fields, %ld drill prompts, %ld arrow-key prompts, %ld key waits\n",
+                prefix.c_str(), seeds, count, reach.number_fields, reach.drill_prompts, reach.arrow_prompts,
+                reach.key_waits);
+    // Half the keys choose menu items: a run that never leaves the menus
+    // never waits for a key in a scene.
+    EXPECT_GT(reach.key_waits, 0);
 }
 
 }  // namespace lesson_replay

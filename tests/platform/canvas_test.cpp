@@ -399,6 +399,69 @@ TEST(Canvas, ASmallFilledDotIsASolidDisc) {
     EXPECT_EQ(canvas->pixel(400, 200), p.colour[5]);
 }
 
+DrawOp dot_op(float x, float y, int colour) {
+    DrawOp dot;
+    dot.kind = DrawOp::Kind::Circle;
+    dot.x1 = x, dot.y1 = y, dot.r = 1, dot.colour = colour, dot.fill = colour, dot.width = 5;
+    return dot;
+}
+
+// A graph's dot (radius 1 at width 5, a disc of radius 3.5) covers the area
+// of its disc wherever it stands within a pixel, and none outside it.
+TEST(Canvas, AGraphDotCoversTheAreaOfItsDisc) {
+    auto canvas = fresh_canvas();
+    const float offsets[] = {0, 0.13f, 0.5f, 0.77f, 0.999f};
+    int n = 0;
+    for (float fx : offsets) {
+        for (float fy : offsets) {
+            const int x0 = 40 + 20 * (n % 30), y0 = 40 + 20 * (n / 30);
+            canvas->draw(dot_op(static_cast<float>(x0) + fx, static_cast<float>(y0) + fy, 0));
+            double covered = 0;
+            for (int y = y0 - 8; y <= y0 + 8; ++y)
+                for (int x = x0 - 8; x <= x0 + 8; ++x) covered += 1 - red(canvas->pixel(x, y)) / 255.0;
+            EXPECT_NEAR(covered, 3.14159 * 3.5 * 3.5, 1.0) << fx << "," << fy;
+            const Ink ink = ink_in(*canvas, x0 - 9, y0 - 9, x0 + 10, y0 + 10);
+            EXPECT_GE(ink.left, x0 - 4);
+            EXPECT_LE(ink.right, x0 + 5);
+            EXPECT_EQ(canvas->pixel(x0, y0), 0xFF000000u);
+            ++n;
+        }
+    }
+    // Part off the canvas is cut; wholly off, nothing is drawn.
+    canvas->draw(dot_op(0.2f, 800, 0));
+    EXPECT_EQ(canvas->pixel(0, 800), 0xFF000000u);
+    canvas->draw(dot_op(-1e9f, 1e9f, 0));
+}
+
+// Dots wait to be blended together; whatever is drawn or read next sees them
+// drawn, in their order.
+TEST(Canvas, GraphDotsKeepTheirOrderWithOtherDrawing) {
+    const Painted p = painted_palette();
+    auto canvas = fresh_canvas();
+    canvas->draw(dot_op(500, 500, 3));
+    canvas->draw(box_op(490, 490, 510, 510, 15, 15, 1));
+    EXPECT_EQ(canvas->pixel(500, 500), kWhitePixel);
+
+    canvas->draw(box_op(590, 490, 620, 510, 14, 14, 1));
+    canvas->draw(dot_op(600, 500, 5));
+    EXPECT_EQ(canvas->pixel(600, 500), p.colour[5]);
+    EXPECT_NE(canvas->pixel(597, 500), kWhitePixel);  // the fringe lies on the yellow
+
+    canvas->draw(dot_op(700, 500, 3));
+    canvas->draw(dot_op(700, 500, 5));
+    EXPECT_EQ(canvas->pixel(700, 500), p.colour[5]);
+
+    // A trail of 2000 dots 0.05 px apart is one solid band 7 px wide.
+    for (int i = 0; i < 2000; ++i) canvas->draw(dot_op(100 + 0.05f * static_cast<float>(i), 700, 3));
+    for (int x = 100; x <= 200; x += 10) {
+        for (int d = -2; d <= 2; ++d) EXPECT_EQ(canvas->pixel(x, 700 + d), p.colour[3]) << x << "," << d;
+    }
+    const Ink ink = ink_in(*canvas, 80, 680, 230, 720);
+    EXPECT_NEAR(ink.left, 97, 1);
+    EXPECT_NEAR(ink.right, 203, 1);
+    EXPECT_NEAR(ink.bottom - ink.top + 1, 8, 1);
+}
+
 TEST(Canvas, WritesThePictureAsPng) {
     auto canvas = fresh_canvas();
     canvas->draw(box_op(0, 0, 9, 9, 3, 3, 1));

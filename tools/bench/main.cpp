@@ -1,17 +1,21 @@
-// lesson_bench: how long lesson_functions takes to draw, replayed headless
+// lesson_bench: how long the lesson programs take to draw, replayed headless
 // with the canvas rasterised.
 //
-//   lesson_bench [--rounds N] [--verbose]
+//   lesson_bench [--program NAME] [--rounds N] [--verbose]
 //
-// Prints the time from start to the first menu, the time to draw each step
-// (every scene of every topic, walked by a key script; a step is the drawing
-// between one key or animation frame and the next), a page full of fractions
-// against the same page without, and the peak memory of this process.
+// For each program (all four, or the one named: lesson_functions or
+// functions, ...) prints the time from start to the first menu, the time to
+// draw each step (every scene of every main-menu item, walked to its bar's
+// return by a key script; a step is the drawing between one key or animation
+// frame and the next) and, with --verbose, each scene's median and worst
+// step. With lesson_functions among them, a page full of fractions against
+// the same page without. Last, the peak memory of this process.
 #include <sys/resource.h>
 #include <time.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -21,7 +25,7 @@
 #include "framework/platform/session.hpp"
 #include "framework/shell/program.hpp"
 #include "framework/shell/shell.hpp"
-#include "lessons/functions/functions_lesson.hpp"
+#include "tests/support/lesson_catalogue.hpp"
 
 namespace {
 
@@ -38,8 +42,18 @@ double percentile(std::vector<double> values, double p) {
     return values[std::min(index, values.size() - 1)];
 }
 
-// One replay of the whole program: the times between the marks (a key taken
-// or a wait of an animation) and from the start to the first key.
+// The number field's label: drawn wherever a number is asked for, the main
+// menu's prompt and every bar, so its return ends a scene.
+bool is_field_label(const rt::DrawOp& op) {
+    return op.kind == rt::DrawOp::Kind::Text && op.text == "入" && op.x1 == 1008 && op.y1 == 648;
+}
+
+bool is_mark(const rt::DrawOp& op) {
+    return op.kind == rt::DrawOp::Kind::Key || op.kind == rt::DrawOp::Kind::Wait;
+}
+
+// One replay: the times between the marks (a key taken or a wait of an
+// animation) and from the start to the first key.
 struct Timing {
     std::vector<double> steps;
     double first_key = 0;
@@ -47,12 +61,22 @@ struct Timing {
     std::size_t keys = 0;
     std::size_t texts_below = 0;  // measuring texts (below the page)
     bool scene_ended = false;     // the bar came back (its number field)
+    // The slowest step: its time and its drawing operations (dots apart).
+    double worst = 0;
+    std::size_t worst_ops = 0, worst_dots = 0;
 };
 
-// With `scene_keys`, only the steps up to the bar's return count: the keys
-// after the first `scene_keys` go to the scene until the number field's label
-// is drawn again, and the rest of the script is left unused.
-Timing replay(const std::string& keys, std::size_t scene_keys = 0) {
+// A filled circle no larger than the pen: a dot of a graph or a dotted line.
+bool is_dot(const rt::DrawOp& op) {
+    return op.kind == rt::DrawOp::Kind::Circle && op.fill != rt::kNoFill && op.start == op.end &&
+           2 * op.r <= static_cast<float>(std::max(1, op.width));
+}
+
+// Replays `keys`. With `scene_keys`, the run stops at the first mark after
+// the number field's label is drawn again once the first `scene_keys` keys
+// are taken: the rest of the script is left unused. Without, it stops at the
+// first key.
+Timing replay(const catalogue::Program& program, const std::string& keys, std::size_t scene_keys) {
     Timing timing;
     rt::SessionOptions options;
     options.headless = true;
@@ -62,46 +86,83 @@ Timing replay(const std::string& keys, std::size_t scene_keys = 0) {
     options.op_limit_without_key = 5'000'000;
     const double start = now_ms();
     double last = start;
-    bool counting = true;
-    // The first glyph of the number field's label, where the field stands.
-    const std::string label = "入";
+    std::size_t ops = 0, dots = 0;  // of the step so far
     options.observer = [&](const rt::DrawOp& op) {
-        if (!counting) return;
         if (op.kind == rt::DrawOp::Kind::Text && op.y1 >= rt::kScreenHeight) ++timing.texts_below;
-        if (scene_keys > 0 && timing.keys >= scene_keys && op.kind == rt::DrawOp::Kind::Text &&
-            op.text == label && op.x1 == 1008 && op.y1 == 648) {
-            timing.scene_ended = true;
+        if (scene_keys > 0 && timing.keys >= scene_keys && is_field_label(op)) timing.scene_ended = true;
+        if (!is_mark(op)) {
+            ++ops;
+            dots += is_dot(op);
+            return;
         }
-        if (op.kind != rt::DrawOp::Kind::Key && op.kind != rt::DrawOp::Kind::Wait) return;
         const double t = now_ms();
         const bool started = timing.keys > 0;
         if (op.kind == rt::DrawOp::Kind::Key && timing.keys++ == 0) timing.first_key = t - start;
-        if (started) timing.steps.push_back(t - last);
+        if (started) {
+            timing.steps.push_back(t - last);
+            if (t - last > timing.worst) timing.worst = t - last, timing.worst_ops = ops, timing.worst_dots = dots;
+        }
+        ops = dots = 0;
         last = t;
-        if (timing.scene_ended) counting = false;
+        if (timing.scene_ended || scene_keys == 0) throw rt::ProgramExit{0};
     };
-    timing.outcome =
-        shell::run_lesson(options, [] { return std::make_unique<lessons::FunctionsLesson>(); }).outcome;
-    // The drawing after the last key, up to the wait that ends the run.
-    if (counting) timing.steps.push_back(now_ms() - last);
+    timing.outcome = shell::run_lesson(options, program.make).outcome;
     return timing;
 }
 
-// Every scene: the topic's number, the scene's number on its bar, then keys
-// that walk it: blanks and Enter move key waits on, the arrows and Enter work
-// the interactive figures.
-std::vector<std::pair<std::string, std::string>> scene_scripts() {
-    const int scenes_of_topic[] = {2, 3, 3, 1, 4, 4, 2};
-    std::string walk;
-    for (int i = 0; i < 40; ++i) walk += "  {right}{right}{left} {enter}";
-    std::vector<std::pair<std::string, std::string>> scripts;
-    for (int topic = 1; topic <= 7; ++topic) {
-        for (int scene = 1; scene <= scenes_of_topic[topic - 1]; ++scene) {
-            const std::string name = std::to_string(topic) + "." + std::to_string(scene);
-            scripts.emplace_back(name, std::to_string(topic) + "{enter}" + std::to_string(scene) + "{enter}" + walk);
+// The keys that open main-menu item `item` and bring its bar: the item, then
+// whatever its aims page waits for. Found by a run without a canvas that
+// stops at the bar's number field; empty when the bar never came.
+std::string keys_to_bar(const catalogue::Program& program, int item) {
+    const std::string open = std::to_string(item) + "{enter}";
+    rt::SessionOptions options;
+    options.headless = true;
+    options.rasterise = false;
+    options.keys = open + catalogue::walk_keys(400);
+    options.op_limit_without_key = 2'000'000;
+    std::string taken;
+    std::size_t keys = 0;
+    bool at_bar = false;
+    options.observer = [&](const rt::DrawOp& op) {
+        if (op.kind == rt::DrawOp::Kind::Key && keys++ >= 2)
+            taken += op.code == 13 ? std::string("{enter}") : std::string(1, static_cast<char>(op.code));
+        if (keys >= 2 && is_field_label(op)) {
+            at_bar = true;
+            throw rt::ProgramExit{0};
+        }
+    };
+    shell::run_lesson(options, program.make);
+    return at_bar ? open + taken : std::string();
+}
+
+struct Scene {
+    std::string name;  // "item.choice"
+    std::string keys;
+    std::size_t keys_to_start = 0;  // taken before the scene draws
+};
+
+// Every scene of a program: each choice of each bar but the last (which
+// leads back to the main menu), walked with keys that move any scene on.
+std::vector<Scene> scenes_of(const catalogue::Program& program, bool& failed) {
+    std::vector<Scene> scenes;
+    for (std::size_t item = 1; item <= program.bar_choices.size(); ++item) {
+        const int choices = program.bar_choices[item - 1];
+        if (choices == 0) continue;
+        const std::string to_bar = keys_to_bar(program, static_cast<int>(item));
+        if (to_bar.empty()) {
+            std::printf("item %zu: its bar never came\n", item);
+            failed = true;
+            continue;
+        }
+        std::vector<int> codes;
+        rt::parse_key_script(to_bar, codes);
+        for (int choice = 1; choice < choices; ++choice) {
+            scenes.push_back({std::to_string(item) + "." + std::to_string(choice),
+                              to_bar + std::to_string(choice) + "{enter}" + catalogue::walk_keys(400),
+                              codes.size() + 2});
         }
     }
-    return scripts;
+    return scenes;
 }
 
 // A page of formulas written through the formula writer, with or without
@@ -134,15 +195,78 @@ double page_time(bool fractions, std::size_t& below) {
     options.observer = [&](const rt::DrawOp& op) {
         if (op.kind == rt::DrawOp::Kind::Text && op.y1 >= rt::kScreenHeight) ++below;
     };
-    double start = 0, end = 0;
+    double start = 0;
     shell::run_lesson(options, [&] {
         auto page = std::make_unique<Page>();
         page->fractions = fractions;
         start = now_ms();
         return page;
     });
-    end = now_ms();
-    return end - start;
+    return now_ms() - start;
+}
+
+void fraction_page() {
+    std::vector<double> with, without;
+    std::size_t below_with = 0, below_without = 0;
+    for (int i = 0; i < 20; ++i) {
+        with.push_back(page_time(true, below_with));
+        without.push_back(page_time(false, below_without));
+    }
+    std::printf("fraction page: %.2f ms (%zu measuring texts, not rasterised); same page without fractions: %.2f ms\n",
+                percentile(with, 0.5), below_with, percentile(without, 0.5));
+}
+
+// One program's block; false when a scene did not end cleanly.
+bool measure(const catalogue::Program& program, int rounds, bool verbose) {
+    bool failed = false;
+    std::printf("== %s\n", program.name.c_str());
+
+    // Start to the first menu: the first run of the process pays for the
+    // fonts and the canvas; later ones show the steady cost.
+    std::vector<double> first_menu;
+    for (int i = 0; i < 10; ++i) first_menu.push_back(replay(program, "{enter}", 0).first_key);
+
+    const std::vector<Scene> scenes = scenes_of(program, failed);
+    std::vector<double> steps;
+    struct Worst {
+        std::string scene;
+        double ms = 0;
+        std::size_t ops = 0, dots = 0;
+    } worst;
+    for (int round = 0; round < rounds; ++round) {
+        for (const Scene& scene : scenes) {
+            const Timing t = replay(program, scene.keys, scene.keys_to_start);
+            if (t.outcome != rt::Outcome::Ended || !t.scene_ended) {
+                std::printf("scene %s did not end cleanly (outcome %d, back at its bar: %d)\n",
+                            scene.name.c_str(), static_cast<int>(t.outcome), t.scene_ended);
+                failed = true;
+            }
+            if (verbose && round == 0) {
+                std::printf("  scene %-5s keys %3zu  steps %4zu  median %6.2f  p99 %6.2f  worst %6.2f ms"
+                            " (%zu ops, %zu dots)  measured texts %zu\n",
+                            scene.name.c_str(), t.keys, t.steps.size(), percentile(t.steps, 0.5),
+                            percentile(t.steps, 0.99), t.worst, t.worst_ops, t.worst_dots, t.texts_below);
+            }
+            if (t.worst > worst.ms) worst = {scene.name, t.worst, t.worst_ops, t.worst_dots};
+            steps.insert(steps.end(), t.steps.begin(), t.steps.end());
+        }
+    }
+
+    std::printf("first menu:   %.1f ms cold (first run of the process), %.1f ms median of later runs\n",
+                first_menu.front(),
+                percentile(std::vector<double>(first_menu.begin() + 1, first_menu.end()), 0.5));
+    std::printf("steps:        %zu over %d rounds of %zu scenes (replayed headless, rasterised)\n", steps.size(), rounds, scenes.size());
+    std::printf("step time:    median %.3f ms, p99 %.3f ms, worst %.3f ms\n", percentile(steps, 0.5),
+                percentile(steps, 0.99), percentile(steps, 1.0));
+    std::printf("worst step:   scene %s, %zu drawing operations of which %zu dots\n", worst.scene.c_str(),
+                worst.ops, worst.dots);
+    return !failed;
+}
+
+const catalogue::Program* find_program(const std::string& name) {
+    for (const catalogue::Program& program : catalogue::programs())
+        if (program.name == name || program.name == "lesson_" + name) return &program;
+    return nullptr;
 }
 
 }  // namespace
@@ -150,58 +274,36 @@ double page_time(bool fractions, std::size_t& below) {
 int main(int argc, char** argv) {
     int rounds = 3;
     bool verbose = false;
+    std::vector<const catalogue::Program*> chosen;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--rounds") && i + 1 < argc) {
             rounds = std::max(1, std::atoi(argv[++i]));
         } else if (!std::strcmp(argv[i], "--verbose")) {
             verbose = true;
+        } else if (!std::strcmp(argv[i], "--program") && i + 1 < argc) {
+            const catalogue::Program* program = find_program(argv[++i]);
+            if (!program) {
+                std::fprintf(stderr, "lesson_bench: no program %s\n", argv[i]);
+                return 2;
+            }
+            chosen.push_back(program);
         } else {
-            std::fprintf(stderr, "usage: lesson_bench [--rounds N] [--verbose]\n");
+            std::fprintf(stderr, "usage: lesson_bench [--program NAME] [--rounds N] [--verbose]\n");
             return 2;
         }
     }
+    if (chosen.empty())
+        for (const catalogue::Program& program : catalogue::programs()) chosen.push_back(&program);
 
-    // Start to the first menu: the first run of the process pays for the
-    // fonts and the canvas; later ones show the steady cost.
-    std::vector<double> first_menu;
-    for (int i = 0; i < 10; ++i) first_menu.push_back(replay("{enter}").first_key);
-
-    std::vector<double> steps;
-    bool failed = false;
-    for (int round = 0; round < rounds; ++round) {
-        for (const auto& [name, keys] : scene_scripts()) {
-            const Timing t = replay(keys, 4);
-            if (t.outcome != rt::Outcome::Ended || !t.scene_ended) {
-                std::printf("scene %s did not end cleanly (outcome %d, back at its bar: %d)\n", name.c_str(),
-                            static_cast<int>(t.outcome), t.scene_ended);
-                failed = true;
-            }
-            if (verbose && round == 0) {
-                std::printf("  scene %-4s keys %3zu  steps %4zu  median %6.2f  worst %6.2f ms  measured texts %zu\n",
-                            name.c_str(), t.keys, t.steps.size(), percentile(t.steps, 0.5),
-                            percentile(t.steps, 1.0), t.texts_below);
-            }
-            steps.insert(steps.end(), t.steps.begin(), t.steps.end());
-        }
-    }
-
-    std::vector<double> with, without;
-    std::size_t below_with = 0, below_without = 0;
-    for (int i = 0; i < 20; ++i) {
-        with.push_back(page_time(true, below_with));
-        without.push_back(page_time(false, below_without));
+    bool ok = true;
+    for (const catalogue::Program* program : chosen) {
+        ok = measure(*program, rounds, verbose) && ok;
+        if (program->name == "lesson_functions") fraction_page();
     }
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-
-    std::printf("first menu:   %.1f ms cold (first run of the process), %.1f ms median of later runs\n",
-                first_menu.front(), percentile(std::vector<double>(first_menu.begin() + 1, first_menu.end()), 0.5));
-    std::printf("steps:        %zu over %d rounds of %zu scenes\n", steps.size(), rounds, scene_scripts().size());
-    std::printf("step time:    median %.3f ms, p99 %.3f ms, worst %.3f ms\n", percentile(steps, 0.5),
-                percentile(steps, 0.99), percentile(steps, 1.0));
-    std::printf("fraction page: %.2f ms (%zu measuring texts, not rasterised); same page without fractions: %.2f ms\n",
-                percentile(with, 0.5), below_with, percentile(without, 0.5));
     std::printf("peak memory:  %.1f MB (resident, this process)\n", static_cast<double>(usage.ru_maxrss) / 1024);
-    return failed ? 1 : 0;
+    std::fflush(stdout);
+    return ok ? 0 : 1;
 }
