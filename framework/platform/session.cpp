@@ -22,7 +22,11 @@ namespace {
 struct HangDetected {};
 struct ErrorScreenHeld {};
 
-constexpr int kFrameMs = 16;
+// The longest a poll that finds no key waits for one in the window: keys
+// and window events end the wait at once, so this only sets how often a
+// program waiting for a key wakes (twenty times a second, for the cursor's
+// blink).
+constexpr int kPollMs = 50;
 
 long now_ms() {
     timespec ts{};
@@ -276,7 +280,7 @@ std::string INKEY() {
             key = s.pending.front();
             s.pending.pop_front();
         } else {
-            key = s.window->poll_key(kFrameMs);
+            key = s.window->poll_key(kPollMs);
         }
         if (!key) return {};
         take_key(*key);

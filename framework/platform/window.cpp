@@ -118,25 +118,31 @@ public:
     void resize(int width, int height) override { SDL_SetWindowSize(window_, width, height); }
 
     std::optional<int> poll_key(int timeout_ms) override {
-        SDL_Event event;
-        // A poll stops at the end mark of an earlier pump that a returned key
-        // left in the queue; a second round reaches what lies behind it.
-        for (int round = 0; round < 2; ++round) {
-            while (SDL_PollEvent(&event)) {
-                if (auto key = handle(event)) return finish(key);
-            }
-        }
+        // One pump, then what is queued without pumping again: every pump
+        // asks the display server, and a program waiting at a menu polls
+        // sixty times a second.
+        SDL_PumpEvents();
+        if (auto key = drain()) return finish(key);
         // Nothing queued: sleep until the next event, at most the timeout.
+        SDL_Event event;
         if (timeout_ms > 0 && SDL_WaitEventTimeout(&event, timeout_ms)) {
             if (auto key = handle(event)) return finish(key);
-            while (SDL_PollEvent(&event)) {
-                if (auto key = handle(event)) return finish(key);
-            }
+            if (auto key = drain()) return finish(key);
         }
         return finish(std::nullopt);
     }
 
 private:
+    // Serves the queued events up to the first key press; the rest stay
+    // queued for the next poll.
+    std::optional<int> drain() {
+        SDL_Event event;
+        while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+            if (auto key = handle(event)) return key;
+        }
+        return std::nullopt;
+    }
+
     // Serves one event; a key press gives its code.
     std::optional<int> handle(const SDL_Event& event) {
         switch (event.type) {

@@ -13,9 +13,9 @@ namespace shell {
 namespace {
 
 // The cursor dot shows for this many empty polls, then hides for as many. A
-// poll that finds no key waits up to one frame in the window, so the dot
-// blinks about once a second.
-constexpr float kBlinkPolls = 30;
+// poll that finds no key waits up to 50 ms in the window, so the dot shows
+// for half a second and hides for half a second.
+constexpr float kBlinkPolls = 10;
 
 // The cursor dot, radius 4, centred 8 px right of and below the echo position;
 // drawn in white it is erased.
