@@ -125,7 +125,11 @@ void DiscBatch::add(const ImageView& image, double cx, double cy, double radius,
     image_ = image;
     colour_ = colour;
     box_ = own;
-    dots_.push_back({&stamp, left, top});
+    if (!dots_.empty() && dots_.back().stamp == &stamp && dots_.back().left == left && dots_.back().top == top) {
+        ++dots_.back().times;
+    } else {
+        dots_.push_back({&stamp, left, top, 1});
+    }
 }
 
 PixelSpan DiscBatch::flush() {
@@ -147,7 +151,16 @@ PixelSpan DiscBatch::flush() {
             const int from = std::max(box.left, dot.left + s.first[row]);
             const int to = std::min(box.right, dot.left + s.last[row]);
             float* through = &through_[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(width)];
-            for (int x = from; x <= to; ++x) through[x - box.left] *= through_at[cover[x - dot.left]];
+            if (dot.times == 1) {
+                for (int x = from; x <= to; ++x) through[x - box.left] *= through_at[cover[x - dot.left]];
+                continue;
+            }
+            for (int x = from; x <= to; ++x) {
+                const float once = through_at[cover[x - dot.left]];
+                float all = once;
+                for (int n = 1; n < dot.times; ++n) all *= once;
+                through[x - box.left] *= all;
+            }
         }
     };
     for (std::size_t phase = 0; phase < kInterleave; ++phase)

@@ -76,9 +76,12 @@ public:
     bool empty() const { return dots_.empty(); }
 
 private:
+    // A stamp in place, `times` dots one after another on the same spot (to
+    // 1/8 pixel: neighbours of a dense graph often fall on one).
     struct Placed {
         const DiscStamp* stamp;
         int left, top;
+        int times;
     };
     ImageView image_;
     std::uint32_t colour_ = 0;

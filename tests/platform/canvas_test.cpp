@@ -427,6 +427,19 @@ TEST(Canvas, AGraphDotCoversTheAreaOfItsDisc) {
             ++n;
         }
     }
+    // A dot drawn twice on one spot darkens its fringe as two fills would.
+    auto once = fresh_canvas(), twice = fresh_canvas();
+    once->draw(dot_op(800.3f, 500.3f, 0));
+    for (int i = 0; i < 2; ++i) twice->draw(dot_op(800.3f, 500.3f, 0));
+    int fringe = 0;
+    for (int x = 795; x <= 806; ++x) {
+        const double single = red(once->pixel(x, 500)) / 255.0, doubled = red(twice->pixel(x, 500)) / 255.0;
+        if (single <= 0.05 || single >= 0.95) continue;
+        EXPECT_NEAR(doubled, single * single, 0.01) << x;
+        ++fringe;
+    }
+    EXPECT_GE(fringe, 2);
+
     // Part off the canvas is cut; wholly off, nothing is drawn.
     canvas->draw(dot_op(0.2f, 800, 0));
     EXPECT_EQ(canvas->pixel(0, 800), 0xFF000000u);
