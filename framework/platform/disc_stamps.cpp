@@ -18,7 +18,8 @@ constexpr long kLargestBox = 64 * 64;
 const std::array<float, 256>& through_of() {
     static const std::array<float, 256> table = [] {
         std::array<float, 256> t{};
-        for (int m = 0; m < 256; ++m) t[static_cast<std::size_t>(m)] = static_cast<float>(255 - m) / 255.0f;
+        for (int m = 0; m < 256; ++m)
+            t[static_cast<std::size_t>(m)] = static_cast<float>(255 - m) / 255.0f;
         return t;
     }();
     return table;
@@ -26,8 +27,10 @@ const std::array<float, 256>& through_of() {
 
 // One channel (at `shift`) of the colour over the pixel, `through` of the
 // pixel showing.
-inline std::uint32_t mix_channel(std::uint32_t colour, std::uint32_t pixel, float through, int shift) {
-    const float c = static_cast<float>((colour >> shift) & 0xFF), d = static_cast<float>((pixel >> shift) & 0xFF);
+inline std::uint32_t mix_channel(std::uint32_t colour, std::uint32_t pixel, float through,
+                                 int shift) {
+    const float c = static_cast<float>((colour >> shift) & 0xFF),
+                d = static_cast<float>((pixel >> shift) & 0xFF);
     return static_cast<std::uint32_t>(c + (d - c) * through + 0.5f) << shift;
 }
 
@@ -87,7 +90,8 @@ void DiscStamps::make(DiscStamp& s, double radius, int step_x, int step_y) {
                     inside += x * x + y * y < r2;
                 }
             }
-            cell = static_cast<std::uint8_t>((inside * 255 + kSamples * kSamples / 2) / (kSamples * kSamples));
+            cell = static_cast<std::uint8_t>((inside * 255 + kSamples * kSamples / 2) /
+                                             (kSamples * kSamples));
         }
     }
     s.first.assign(static_cast<std::size_t>(s.size), s.size);
@@ -95,20 +99,24 @@ void DiscStamps::make(DiscStamp& s, double radius, int step_x, int step_y) {
     for (int j = 0; j < s.size; ++j) {
         for (int i = 0; i < s.size; ++i) {
             if (s.coverage[static_cast<std::size_t>(j) * s.size + i] == 0) continue;
-            s.first[static_cast<std::size_t>(j)] = std::min(s.first[static_cast<std::size_t>(j)], i);
+            s.first[static_cast<std::size_t>(j)] =
+                std::min(s.first[static_cast<std::size_t>(j)], i);
             s.last[static_cast<std::size_t>(j)] = std::max(s.last[static_cast<std::size_t>(j)], i);
         }
     }
 }
 
-void DiscBatch::add(const ImageView& image, double cx, double cy, double radius, std::uint32_t rgb) {
+void DiscBatch::add(const ImageView& image, double cx, double cy, double radius,
+                    std::uint32_t rgb) {
     if (!(radius > 0) || !std::isfinite(cx) || !std::isfinite(cy)) return;
     // Wholly off the image: nothing to draw (and no integer overflow below).
-    if (cx < -radius - 2 || cy < -radius - 2 || cx > image.width + radius + 2 || cy > image.height + radius + 2)
+    if (cx < -radius - 2 || cy < -radius - 2 || cx > image.width + radius + 2 ||
+        cy > image.height + radius + 2)
         return;
     int left = 0, top = 0;
     const DiscStamp& stamp = DiscStamps::shared().place(cx, cy, radius, left, top);
-    PixelSpan own{std::max(0, left), std::max(0, top), std::min(image.width - 1, left + stamp.size - 1),
+    PixelSpan own{std::max(0, left), std::max(0, top),
+                  std::min(image.width - 1, left + stamp.size - 1),
                   std::min(image.height - 1, top + stamp.size - 1)};
     if (own.empty()) return;
 
@@ -125,7 +133,8 @@ void DiscBatch::add(const ImageView& image, double cx, double cy, double radius,
     image_ = image;
     colour_ = colour;
     box_ = own;
-    if (!dots_.empty() && dots_.back().stamp == &stamp && dots_.back().left == left && dots_.back().top == top) {
+    if (!dots_.empty() && dots_.back().stamp == &stamp && dots_.back().left == left &&
+        dots_.back().top == top) {
         ++dots_.back().times;
     } else {
         dots_.push_back({&stamp, left, top, 1});
@@ -144,15 +153,18 @@ PixelSpan DiscBatch::flush() {
     constexpr std::size_t kInterleave = 16;
     auto apply = [&](const Placed& dot) {
         const DiscStamp& s = *dot.stamp;
-        const int top = std::max(box.top, dot.top), bottom = std::min(box.bottom, dot.top + s.size - 1);
+        const int top = std::max(box.top, dot.top),
+                  bottom = std::min(box.bottom, dot.top + s.size - 1);
         for (int y = top; y <= bottom; ++y) {
             const auto row = static_cast<std::size_t>(y - dot.top);
             const std::uint8_t* cover = &s.coverage[row * static_cast<std::size_t>(s.size)];
             const int from = std::max(box.left, dot.left + s.first[row]);
             const int to = std::min(box.right, dot.left + s.last[row]);
-            float* through = &through_[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(width)];
+            float* through =
+                &through_[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(width)];
             if (dot.times == 1) {
-                for (int x = from; x <= to; ++x) through[x - box.left] *= through_at[cover[x - dot.left]];
+                for (int x = from; x <= to; ++x)
+                    through[x - box.left] *= through_at[cover[x - dot.left]];
                 continue;
             }
             for (int x = from; x <= to; ++x) {
@@ -164,10 +176,13 @@ PixelSpan DiscBatch::flush() {
         }
     };
     for (std::size_t phase = 0; phase < kInterleave; ++phase)
-        for (std::size_t index = phase; index < dots_.size(); index += kInterleave) apply(dots_[index]);
+        for (std::size_t index = phase; index < dots_.size(); index += kInterleave)
+            apply(dots_[index]);
     for (int y = box.top; y <= box.bottom; ++y) {
-        std::uint32_t* row = image_.data + static_cast<std::size_t>(y) * static_cast<std::size_t>(image_.stride);
-        const float* through = &through_[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(width)];
+        std::uint32_t* row =
+            image_.data + static_cast<std::size_t>(y) * static_cast<std::size_t>(image_.stride);
+        const float* through =
+            &through_[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(width)];
         for (int x = box.left; x <= box.right; ++x) {
             const float t = through[x - box.left];
             if (t >= 1.0f) continue;
@@ -176,8 +191,8 @@ PixelSpan DiscBatch::flush() {
                 continue;
             }
             const std::uint32_t d = row[x];
-            row[x] = mix_channel(colour_, d, t, 24) | mix_channel(colour_, d, t, 16) | mix_channel(colour_, d, t, 8) |
-                     mix_channel(colour_, d, t, 0);
+            row[x] = mix_channel(colour_, d, t, 24) | mix_channel(colour_, d, t, 16) |
+                     mix_channel(colour_, d, t, 8) | mix_channel(colour_, d, t, 0);
         }
     }
     dots_.clear();
