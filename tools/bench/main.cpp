@@ -1,7 +1,7 @@
 // lesson_bench: how long the lesson programs take to draw, replayed headless
 // with the canvas rasterised.
 //
-//   lesson_bench [--program NAME] [--rounds N] [--verbose]
+//   lesson_bench [--program NAME] [--rounds N] [--scale S] [--verbose]
 //
 // For each program (all four, or the one named: lesson_functions or
 // functions, ...) prints the time from start to the first menu, the time to
@@ -9,7 +9,10 @@
 // return by a key script; a step is the drawing between one key or animation
 // frame and the next) and, with --verbose, each scene's median and worst
 // step. With lesson_functions among them, a page full of fractions against
-// the same page without. Last, the peak memory of this process.
+// the same page without. Last, the peak memory of this process. With --scale
+// the canvas draws at that scale and keeps its page as a window does; each
+// block then also gives the time to draw the kept page again at every key,
+// as a resize does, and the most operations a page kept.
 #include <sys/resource.h>
 #include <time.h>
 
@@ -64,7 +67,27 @@ struct Timing {
     // The slowest step: its time and its drawing operations (dots apart).
     double worst = 0;
     std::size_t worst_ops = 0, worst_dots = 0;
+    // With a scale: the redraw of the kept page at every key, the slowest,
+    // and the most operations kept.
+    std::vector<double> redraws;
+    double worst_redraw = 0;
+    std::size_t most_kept = 0;
 };
+
+// The drawing scale (1: the plain headless canvas, no page kept).
+double g_scale = 1;
+
+// A resize to another size and back: the second redraw reuses the image and
+// is what a window being dragged pays each time.
+void time_redraw(Timing& timing) {
+    rt::rescale_canvas(g_scale * 0.75);
+    const double start = now_ms();
+    rt::rescale_canvas(g_scale);
+    const double ms = now_ms() - start;
+    timing.redraws.push_back(ms);
+    timing.worst_redraw = std::max(timing.worst_redraw, ms);
+    timing.most_kept = std::max(timing.most_kept, rt::kept_page_ops());
+}
 
 // A filled circle no larger than the pen: a dot of a graph or a dotted line.
 bool is_dot(const rt::DrawOp& op) {
@@ -84,6 +107,8 @@ Timing replay(const catalogue::Program& program, const std::string& keys, std::s
     options.keys = keys;
     options.seed = 1;
     options.op_limit_without_key = 5'000'000;
+    options.scale = g_scale;
+    options.keep_page = g_scale != 1;
     const double start = now_ms();
     double last = start;
     std::size_t ops = 0, dots = 0;  // of the step so far
@@ -105,6 +130,10 @@ Timing replay(const catalogue::Program& program, const std::string& keys, std::s
         ops = dots = 0;
         last = t;
         if (timing.scene_ended || scene_keys == 0) throw rt::ProgramExit{0};
+        if (options.keep_page && op.kind == rt::DrawOp::Kind::Key) {
+            time_redraw(timing);
+            last = now_ms();
+        }
     };
     timing.outcome = shell::run_lesson(options, program.make).outcome;
     return timing;
@@ -233,6 +262,10 @@ bool measure(const catalogue::Program& program, int rounds, bool verbose) {
         double ms = 0;
         std::size_t ops = 0, dots = 0;
     } worst;
+    std::vector<double> redraws;
+    std::string worst_redraw_scene, most_kept_scene;
+    double worst_redraw = 0;
+    std::size_t most_kept = 0;
     for (int round = 0; round < rounds; ++round) {
         for (const Scene& scene : scenes) {
             const Timing t = replay(program, scene.keys, scene.keys_to_start);
@@ -249,6 +282,9 @@ bool measure(const catalogue::Program& program, int rounds, bool verbose) {
             }
             if (t.worst > worst.ms) worst = {scene.name, t.worst, t.worst_ops, t.worst_dots};
             steps.insert(steps.end(), t.steps.begin(), t.steps.end());
+            redraws.insert(redraws.end(), t.redraws.begin(), t.redraws.end());
+            if (t.worst_redraw > worst_redraw) worst_redraw = t.worst_redraw, worst_redraw_scene = scene.name;
+            if (t.most_kept > most_kept) most_kept = t.most_kept, most_kept_scene = scene.name;
         }
     }
 
@@ -260,6 +296,12 @@ bool measure(const catalogue::Program& program, int rounds, bool verbose) {
                 percentile(steps, 0.99), percentile(steps, 1.0));
     std::printf("worst step:   scene %s, %zu drawing operations of which %zu dots\n", worst.scene.c_str(),
                 worst.ops, worst.dots);
+    if (g_scale != 1) {
+        std::printf("redraw at scale %.3g: %zu redraws of the kept page, median %.2f ms, p99 %.2f ms, worst %.2f ms (scene %s)\n",
+                    g_scale, redraws.size(), percentile(redraws, 0.5), percentile(redraws, 0.99), worst_redraw,
+                    worst_redraw_scene.c_str());
+        std::printf("kept page:    at most %zu operations (scene %s)\n", most_kept, most_kept_scene.c_str());
+    }
     return !failed;
 }
 
@@ -280,6 +322,12 @@ int main(int argc, char** argv) {
             rounds = std::max(1, std::atoi(argv[++i]));
         } else if (!std::strcmp(argv[i], "--verbose")) {
             verbose = true;
+        } else if (!std::strcmp(argv[i], "--scale") && i + 1 < argc) {
+            g_scale = std::atof(argv[++i]);
+            if (!(g_scale >= 0.1 && g_scale <= 8)) {
+                std::fprintf(stderr, "lesson_bench: --scale needs a number from 0.1 to 8\n");
+                return 2;
+            }
         } else if (!std::strcmp(argv[i], "--program") && i + 1 < argc) {
             const catalogue::Program* program = find_program(argv[++i]);
             if (!program) {
@@ -288,7 +336,7 @@ int main(int argc, char** argv) {
             }
             chosen.push_back(program);
         } else {
-            std::fprintf(stderr, "usage: lesson_bench [--program NAME] [--rounds N] [--verbose]\n");
+            std::fprintf(stderr, "usage: lesson_bench [--program NAME] [--rounds N] [--scale S] [--verbose]\n");
             return 2;
         }
     }
