@@ -18,20 +18,6 @@ constexpr std::size_t kRepeatsKept = 6;
 // an image pixel spans at most two logical pixels.
 constexpr double kCoverMargin = 2;
 
-bool same_op(const DrawOp& a, const DrawOp& b) {
-    if (a.kind != b.kind || a.x1 != b.x1 || a.y1 != b.y1 || a.x2 != b.x2 || a.y2 != b.y2 ||
-        a.r != b.r || a.start != b.start || a.end != b.end || a.colour != b.colour ||
-        a.fill != b.fill || a.width != b.width || a.size != b.size || a.h != b.h || a.v != b.v ||
-        a.bold != b.bold || a.italic != b.italic || a.text != b.text || a.font != b.font ||
-        a.points.size() != b.points.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.points.size(); ++i) {
-        if (a.points[i].x != b.points[i].x || a.points[i].y != b.points[i].y) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 // The canvas draws a coordinate as the centre of a pixel (half a pixel right
@@ -119,7 +105,7 @@ void Page::collapse_repeats() {
     const std::size_t n = kept_.size();
     if (n < span) return;
     for (std::size_t i = n - 1; i >= n - span + 2; --i) {
-        if (!same_op(kept_[i].op, kept_[i - 2].op)) return;
+        if (kept_[i].op != kept_[i - 2].op) return;
     }
     const auto first = kept_.begin() + static_cast<std::ptrdiff_t>(n - span);
     kept_.erase(first, first + 2);

@@ -26,6 +26,7 @@ constexpr int kNoFill = -1;
 struct Point {
     float x = 0;
     float y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // ---- pen and font -------------------------------------------------------
@@ -101,6 +102,7 @@ struct DrawOp {
     std::vector<Point> points;
     float n = 0;  // wait units
     int code = 0; // key code
+    friend bool operator==(const DrawOp&, const DrawOp&) = default;
 };
 // One JSON object (one line, no newline) for an operation.
 std::string to_json(const DrawOp& op);
