@@ -69,8 +69,13 @@ struct Rgb {
     double r, g, b;
 };
 
+// A palette colour as 0xRRGGBB; any index counts modulo 16.
+std::uint32_t rgb_of(int index) {
+    return palette_rgb()[static_cast<std::size_t>(((index % 16) + 16) % 16)];
+}
+
 Rgb colour_of(int index) {
-    const std::uint32_t v = palette_rgb()[static_cast<std::size_t>(((index % 16) + 16) % 16)];
+    const std::uint32_t v = rgb_of(index);
     return {((v >> 16) & 0xFF) / 255.0, ((v >> 8) & 0xFF) / 255.0, (v & 0xFF) / 255.0};
 }
 
@@ -522,7 +527,7 @@ private:
             const ImageView image{reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(target)),
                                   cairo_image_surface_get_width(target), cairo_image_surface_get_height(target),
                                   cairo_image_surface_get_stride(target) / 4};
-            dots_.add(image, dx, dy, device_radius, palette_rgb()[static_cast<std::size_t>(((colour % 16) + 16) % 16)]);
+            dots_.add(image, dx, dy, device_radius, rgb_of(colour));
             return;
         }
         flush_dots();

@@ -124,22 +124,18 @@ void AppliedLesson::RACE_GRAPH_SCENE() {
     WAIT_KEY();
 
     // Where each runner reaches 6000 m, and the line down to its minutes.
-    R = 7;
-    race_crossing(20, 1);
-    WAIT_KEY();
-    rt::SET_DRAW_WIDTH(5);
-    rt::LINE(X_A(1), Y_A(1), X_A(1), GY0, 7);
-    WAIT_KEY();
-    write_at(XI2 + 10, YI1, 3, "20分");
-    WAIT_KEY();
-    R = 7;
-    race_crossing(50, 2);
-    WAIT_KEY();
-    rt::SET_DRAW_WIDTH(5);
-    rt::LINE(X_A(2), Y_A(2), X_A(2), GY0, 7);
-    WAIT_KEY();
-    write_at(XI2 + 10, YI1, 3, ",50分");
-    WAIT_KEY();
+    auto reading = [&](float minutes, int i, const std::string& text) {
+        R = 7;
+        race_crossing(minutes, i);
+        WAIT_KEY();
+        rt::SET_DRAW_WIDTH(5);
+        rt::LINE(X_A(i), Y_A(i), X_A(i), GY0, 7);
+        WAIT_KEY();
+        write_at(XI2 + 10, YI1, 3, text);
+        WAIT_KEY();
+    };
+    reading(20, 1, "20分");
+    reading(50, 2, ",50分");
 
     write_at(XI0, YI1 + 50, 3, "②");
     write_on(7, "何分後ですか?");

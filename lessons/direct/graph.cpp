@@ -87,16 +87,9 @@ void DirectLesson::half_unit_point(float x, float y, float radius) {
 
 void DirectLesson::half_unit_line(float a, float colour, const std::string& label, float shift_x,
                                   float shift_y) {
-    IROIRO = 3;
-    AA = a;
-    BB = 0;
-    CCC3 = colour;
-    AAA_S = label;
-    KASANARIX = shift_x;
-    KASANARIY = shift_y;
     BAIX = 0.5;
     BAIY = 0.5;
-    PLOT_GRAPH();
+    graph_of(3, a, colour, label, shift_x, shift_y);
 }
 
 // ---- y=2x by ever denser points --------------------------------------------------------
