@@ -16,12 +16,6 @@ lesson_replay::Replay walk(const catalogue::Program& program, const std::string&
         shell::run_lesson(lesson_replay::headless(keys, 2'000'000), program.make));
 }
 
-// The number field's label: drawn wherever a number is asked for, the main
-// menu's prompt and every bar.
-bool is_field_label(const rt::DrawOp& op) {
-    return op.kind == rt::DrawOp::Kind::Text && op.text == "入" && op.x1 == 1008 && op.y1 == 648;
-}
-
 // The main menu's panel.
 bool is_menu_panel(const rt::DrawOp& op) {
     return op.kind == rt::DrawOp::Kind::Box && op.x1 == 22 && op.y1 == 10 && op.x2 == 1342 &&
@@ -33,7 +27,7 @@ bool is_menu_panel(const rt::DrawOp& op) {
 int next_stop(const Replay& replay, std::size_t from) {
     for (std::size_t i = from; i < replay.ops.size(); ++i) {
         if (is_menu_panel(replay.ops[i])) return 2;
-        if (is_field_label(replay.ops[i])) return 1;
+        if (catalogue::is_field_label(replay.ops[i])) return 1;
     }
     return 0;
 }
@@ -53,7 +47,7 @@ std::string keys_taken(const Replay& replay, std::size_t skip, std::size_t until
 // The first op at or after `from` that draws the bar's number field.
 std::size_t field_after(const Replay& replay, std::size_t from) {
     for (std::size_t i = from; i < replay.ops.size(); ++i)
-        if (is_field_label(replay.ops[i])) return i;
+        if (catalogue::is_field_label(replay.ops[i])) return i;
     return replay.ops.size();
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/platform/screen.hpp"
 #include "framework/shell/program.hpp"
 #include "lessons/applied/applied_lesson.hpp"
 #include "lessons/direct/direct_lesson.hpp"
@@ -47,6 +48,12 @@ inline const std::vector<Program>& programs() {
         {"lesson_applied", factory<lessons::AppliedLesson>(), {6, 4, 2, 5, 3}, 6},
     };
     return all;
+}
+
+// The number field's label: drawn wherever a number is asked for, the main
+// menu's prompt and every bar, so its return ends a scene.
+inline bool is_field_label(const rt::DrawOp& op) {
+    return op.kind == rt::DrawOp::Kind::Text && op.text == "入" && op.x1 == 1008 && op.y1 == 648;
 }
 
 // Keys that move any scene on to its end: a key for every key wait, "1" and

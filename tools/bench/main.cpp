@@ -45,12 +45,6 @@ double percentile(std::vector<double> values, double p) {
     return values[std::min(index, values.size() - 1)];
 }
 
-// The number field's label: drawn wherever a number is asked for, the main
-// menu's prompt and every bar, so its return ends a scene.
-bool is_field_label(const rt::DrawOp& op) {
-    return op.kind == rt::DrawOp::Kind::Text && op.text == "入" && op.x1 == 1008 && op.y1 == 648;
-}
-
 bool is_mark(const rt::DrawOp& op) {
     return op.kind == rt::DrawOp::Kind::Key || op.kind == rt::DrawOp::Kind::Wait;
 }
@@ -114,7 +108,7 @@ Timing replay(const catalogue::Program& program, const std::string& keys, std::s
     std::size_t ops = 0, dots = 0;  // of the step so far
     options.observer = [&](const rt::DrawOp& op) {
         if (op.kind == rt::DrawOp::Kind::Text && op.y1 >= rt::kScreenHeight) ++timing.texts_below;
-        if (scene_keys > 0 && timing.keys >= scene_keys && is_field_label(op)) timing.scene_ended = true;
+        if (scene_keys > 0 && timing.keys >= scene_keys && catalogue::is_field_label(op)) timing.scene_ended = true;
         if (!is_mark(op)) {
             ++ops;
             dots += is_dot(op);
@@ -155,7 +149,7 @@ std::string keys_to_bar(const catalogue::Program& program, int item) {
     options.observer = [&](const rt::DrawOp& op) {
         if (op.kind == rt::DrawOp::Kind::Key && keys++ >= 2)
             taken += op.code == 13 ? std::string("{enter}") : std::string(1, static_cast<char>(op.code));
-        if (keys >= 2 && is_field_label(op)) {
+        if (keys >= 2 && catalogue::is_field_label(op)) {
             at_bar = true;
             throw rt::ProgramExit{0};
         }
