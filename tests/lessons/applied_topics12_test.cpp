@@ -20,9 +20,7 @@ Replay run(const std::string& keys) {
     return lesson_replay::replay_program<lessons::AppliedLesson>(keys);
 }
 
-std::string spaces(int n) {
-    return std::string(n, ' ');
-}
+using lesson_replay::spaces;
 
 // White boxes of these corners (scene clears, row erases).
 int erases(const Replay& r, float x1, float y1, float x2, float y2) {

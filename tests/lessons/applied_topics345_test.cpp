@@ -19,9 +19,7 @@ Replay run(const std::string& keys) {
     return lesson_replay::replay_program<lessons::AppliedLesson>(keys);
 }
 
-std::string spaces(int n) {
-    return std::string(n, ' ');
-}
+using lesson_replay::spaces;
 
 // The filled dots of one radius and colour, in drawing order.
 std::vector<rt::DrawOp> dots(const Replay& r, float radius, int colour, std::size_t from = 0) {

@@ -33,9 +33,7 @@ Replay run(const std::string& keys) {
     return replay_program<lessons::DirectLesson>(keys);
 }
 
-std::string spaces(int n) {
-    return std::string(n, ' ');
-}
+using lesson_replay::spaces;
 
 // Whether a bar text (at the left of the bottom line) was drawn after op `from`.
 bool bar_after(const Replay& r, std::size_t from) {

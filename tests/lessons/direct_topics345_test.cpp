@@ -20,9 +20,7 @@ Replay run(const std::string& keys) {
     return lesson_replay::replay_program<lessons::DirectLesson>(keys);
 }
 
-std::string spaces(int n) {
-    return std::string(n, ' ');
-}
+using lesson_replay::spaces;
 
 // The glyphs drawn after op `from` with their top left inside the
 // rectangle, blanks left out (CP932, like the program's texts).

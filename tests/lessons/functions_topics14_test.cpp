@@ -16,7 +16,7 @@ using functions_replay::replay_probe;
 using functions_replay::replay_program;
 using rt::DrawOp;
 
-std::string spaces(int n) { return std::string(n, ' '); }
+using lesson_replay::spaces;
 
 // ---- pool -----------------------------------------------------------------------------
 

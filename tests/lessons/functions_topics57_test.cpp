@@ -26,9 +26,7 @@ std::string U(const char* cp932) {
     return rt::to_utf8(cp932);
 }
 
-std::string spaces(int n) {
-    return std::string(n, ' ');
-}
+using lesson_replay::spaces;
 
 bool is_box(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
     return op.kind == Kind::Box && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;

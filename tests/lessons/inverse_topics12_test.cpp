@@ -26,9 +26,7 @@ Replay run(const std::string& keys, int seed = 1) {
         shell::run_lesson(options, [] { return std::make_unique<lessons::InverseLesson>(); }));
 }
 
-std::string spaces(int n) {
-    return std::string(n, ' ');
-}
+using lesson_replay::spaces;
 
 bool is_box(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
     return op.kind == Kind::Box && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;

@@ -118,6 +118,11 @@ struct Replay {
     }
 };
 
+// n blanks: n key presses that each move a key wait on.
+inline std::string spaces(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
+
 inline rt::SessionOptions headless(const std::string& keys, long op_limit = 2'000'000) {
     rt::SessionOptions options;
     options.headless = true;
