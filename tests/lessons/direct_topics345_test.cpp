@@ -22,21 +22,7 @@ Replay run(const std::string& keys) {
 
 using lesson_replay::spaces;
 
-// The glyphs drawn after op `from` with their top left inside the
-// rectangle, blanks left out (CP932, like the program's texts).
-std::string glyphs_in(const Replay& r, std::size_t from, float x1, float y1, float x2, float y2,
-                      int colour = -1) {
-    std::string text;
-    for (std::size_t i = from; i < r.ops.size(); ++i) {
-        const auto& op = r.ops[i];
-        if (op.kind != Kind::Text || op.x1 < x1 || op.x1 >= x2 || op.y1 < y1 || op.y1 >= y2)
-            continue;
-        if (colour >= 0 && op.colour != colour) continue;
-        for (char c : op.text)
-            if (c != ' ') text += c;
-    }
-    return text;
-}
+using lesson_replay::glyphs_in;
 
 // Whether a minus sign (a short level line) stands in the rectangle after op `from`.
 bool minus_in(const Replay& r, std::size_t from, float x1, float y1, float x2, float y2) {

@@ -28,9 +28,7 @@ std::string U(const char* cp932) {
 
 using lesson_replay::spaces;
 
-bool is_box(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
-    return op.kind == Kind::Box && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;
-}
+using lesson_replay::is_box;
 
 // Index of the last box with these corners (a scene's clear, a frame erase
 // or a cell), or -1.

@@ -28,9 +28,7 @@ Replay run(const std::string& keys, int seed = 1) {
 
 using lesson_replay::spaces;
 
-bool is_box(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
-    return op.kind == Kind::Box && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;
-}
+using lesson_replay::is_box;
 
 int count_boxes(const Replay& r, float x1, float y1, float x2, float y2) {
     int n = 0;
@@ -61,18 +59,7 @@ std::size_t scene_start(const Replay& r) {
     return 0;
 }
 
-// The glyphs drawn after op `from` with their top left inside the rectangle.
-std::string glyphs_in(const Replay& r, std::size_t from, float x1, float y1, float x2, float y2,
-                      int colour = -1) {
-    std::string text;
-    for (std::size_t i = from; i < r.ops.size(); ++i) {
-        const auto& op = r.ops[i];
-        if (op.kind == Kind::Text && op.x1 >= x1 && op.x1 < x2 && op.y1 >= y1 && op.y1 < y2 &&
-            (colour < 0 || op.colour == colour) && op.text != " ")
-            text += op.text;
-    }
-    return text;
-}
+using lesson_replay::glyphs_in;
 
 // A minus sign (a short horizontal line) drawn after op `from` inside the rectangle.
 bool minus_in(const Replay& r, std::size_t from, float x1, float y1, float x2, float y2) {

@@ -118,6 +118,28 @@ struct Replay {
     }
 };
 
+// The glyphs drawn after op `from` with their top left inside the rectangle
+// (of one colour, or any when colour < 0), blanks left out; CP932, like the
+// program's texts.
+inline std::string glyphs_in(const Replay& r, std::size_t from, float x1, float y1, float x2, float y2,
+                             int colour = -1) {
+    std::string text;
+    for (std::size_t i = from; i < r.ops.size(); ++i) {
+        const rt::DrawOp& op = r.ops[i];
+        if (op.kind != rt::DrawOp::Kind::Text || op.x1 < x1 || op.x1 >= x2 || op.y1 < y1 || op.y1 >= y2)
+            continue;
+        if (colour >= 0 && op.colour != colour) continue;
+        for (char c : op.text)
+            if (c != ' ') text += c;
+    }
+    return text;
+}
+
+// Whether op is a box with these corners.
+inline bool is_box(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
+    return op.kind == rt::DrawOp::Kind::Box && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;
+}
+
 // n blanks: n key presses that each move a key wait on.
 inline std::string spaces(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
