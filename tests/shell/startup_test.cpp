@@ -204,6 +204,18 @@ TEST(CommandLine, AnUnknownArgumentIsRefused) {
         << r.err;
 }
 
+TEST(CommandLine, WithoutADisplayTheProgramsOwnMessageIsAllThatIsPrinted) {
+    // Nothing may come before it from a display library trying its luck.
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+    unsetenv("XDG_RUNTIME_DIR");
+    const CommandLine r = run_command_line({"lesson_probe"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "lesson_probe: no display: set DISPLAY (or WAYLAND_DISPLAY) to a running display\n");
+}
+
 TEST(HeadlessRun, AFlushNeverEatsKeysTypedLater) {
     // The first poll after a key is always empty, so a loop that reads keys
     // until none waits stops before the next scripted key.
