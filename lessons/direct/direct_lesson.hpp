@@ -104,10 +104,11 @@ protected:
     // plane of one value per square.
     void plain_point(float x, float y, float radius, float colour);
     void labelled_line(float a, float colour, const std::string& label, float shift_y);
-    // One plane of the summary: axes without grid, the line y = a x and, on
-    // it, the run arrow from x = run_from to x = run_to and the rise arrow
-    // (GX3, GY3 and GX4, GY4 keep their corners).
-    void summary_plane(float ggx, float aa1, float aa2, float a, float run_from, float run_to);
+    // One plane of the summary: axes without grid and the line y = a x.
+    void summary_plane(float ggx, float aa1, float aa2, float a);
+    // On that line, the run arrow from x = run_from to x = run_to and the
+    // rise arrow (GX3, GY3 and GX4, GY4 keep their corners).
+    void summary_arrows(float run_from, float run_to);
 
     // table, formula and graph
     void SHOW_AIMS_TABLE_FORMULA_GRAPH();

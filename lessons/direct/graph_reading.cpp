@@ -146,8 +146,7 @@ void DirectLesson::change_of_y_scene(const ChangeOfY& s) {
 
 // ---- the summary ----------------------------------------------------------------------------
 
-void DirectLesson::summary_plane(float ggx, float aa1, float aa2, float a, float run_from,
-                                 float run_to) {
+void DirectLesson::summary_plane(float ggx, float aa1, float aa2, float a) {
     GGX = ggx;
     GGY = YI1 + 150;
     AA1 = aa1;
@@ -166,6 +165,9 @@ void DirectLesson::summary_plane(float ggx, float aa1, float aa2, float a, float
     KASANARIX = 0;
     KASANARIY = 0;
     PLOT_GRAPH();
+}
+
+void DirectLesson::summary_arrows(float run_from, float run_to) {
     GX3 = GX0 + SIZE * run_from;
     GY3 = GY0 - SIZE * (AA * run_from + BB);
     GX4 = GX0 + SIZE * run_to;
@@ -188,15 +190,17 @@ void DirectLesson::SCENE_GRAPH_SUMMARY() {
     write_on(0, "である。");
     rt::SET_DRAW_WIDTH(5);
 
-    summary_plane(114, -2, 4, 1.5, 1, 3);
+    summary_plane(114, -2, 4, 1.5);
     label_at(GX0 - 135, GY1 - 50, 3, "a>0のとき");
     label_at(GX0 - 135, GY1 + 50, 5, "右上がり");
+    summary_arrows(1, 3);
     label_at((GX3 + GX4) / 2 - 14, GY3, 5, "増加");
     label_at(GX4, (GY3 + GY4) / 2 - 16, 5, "増加");
 
-    summary_plane(494, -4, 2, -1.5, -3, -1);
+    summary_plane(494, -4, 2, -1.5);
     label_at(GX0 - 135, GY1 - 50, 3, "a<0のとき");
     label_at(GX0 + 10, GY1 + 50, 5, "右下がり");
+    summary_arrows(-3, -1);
     label_at((GX3 + GX4) / 2 - 14, GY3 - 50, 5, "増加");
     label_at(GX4, (GY3 + GY4) / 2 - 16, 5, "減少");
 }

@@ -42,7 +42,8 @@ void InverseLesson::features_change_page(float sign) {
     Y_A(11) = AA * X_A(11);
     Y_A(12) = AA * X_A(12);
     to_pixels(11, 12);
-    arrow_pair(11, 12, 0, positive ? 0 : -50);
+    // The line's pair is labelled after both arrows, the curve's between.
+    arrow_pair(11, 12, 0, positive ? 0 : -50, true);
 
     XI0 = 600;
     XI1 = XI0 + 27;

@@ -144,8 +144,9 @@ protected:
     // (GX3, GY3) and (GX4, GY4): the run arrow across to (GX4, GY3), "増加"
     // in colour 5 14 px left of the run's middle and `run_label_dy` px below
     // the arrow, then the change arrow up or down to (GX4, GY4); both arrows
-    // in `colour` with 16 px heads at the draw width in force.
-    void arrow_pair(int from, int to, float colour, float run_label_dy);
+    // in `colour` with 16 px heads at the draw width in force. The label
+    // comes between the arrows, or with `label_last` after both.
+    void arrow_pair(int from, int to, float colour, float run_label_dy, bool label_last = false);
     // The word for the change of y beside the change arrow of that pair, in
     // colour 5: `dx` px right of its shaft, 16 px above its middle.
     void change_label(int from, int to, float dx, const std::string& text);

@@ -56,15 +56,18 @@ void InverseLesson::branch_points(int first, float a) {
     inverse_points(first, first + 3, a);
 }
 
-void InverseLesson::arrow_pair(int from, int to, float colour, float run_label_dy) {
+void InverseLesson::arrow_pair(int from, int to, float colour, float run_label_dy,
+                               bool label_last) {
     GX3 = X_A(from);
     GY3 = Y_A(from);
     GX4 = X_A(to);
     GY4 = Y_A(to);
     YA = 0;  // one head only
+    const auto run_label = [&] { label_at((GX3 + GX4) / 2 - 14, GY3 + run_label_dy, 5, "増加"); };
     arrow(GX3, GY3, GX4, GY3, colour);
-    label_at((GX3 + GX4) / 2 - 14, GY3 + run_label_dy, 5, "増加");
+    if (!label_last) run_label();
     arrow(GX4, GY3, GX4, GY4, colour);
+    if (label_last) run_label();
 }
 
 void InverseLesson::change_label(int from, int to, float dx, const std::string& text) {

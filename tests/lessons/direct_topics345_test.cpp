@@ -109,6 +109,38 @@ TEST(DirectTopics345, RejectedBarEntriesLeaveTheLastPageUntouched) {
 
 // ---- graphs of y=ax ----------------------------------------------------------------------
 
+// Each figure of the summary: its line, the two words beside the axes, then
+// the run and rise arrows, then the words on the arrows.
+TEST(DirectGraphs, SummaryLabelsTheSidesBeforeTheArrowsAndTheArrowsAfter) {
+    struct Figure {
+        float gx0;
+        const char* when;
+        const char* slope_word;
+        float slope_x;
+        float run_x1, run_x2, run_y, rise_y, run_word_y;
+    };
+    const auto r = run("3{enter}5{enter}");
+    const std::size_t page = r.key_op(2);
+    for (const Figure& f : {Figure{194, "a", "右", 59, 234, 314, 410, 290, 410},
+                            Figure{654, "a", "右", 664, 534, 614, 290, 410, 240}}) {
+        SCOPED_TRACE(f.gx0);
+        // "a>0のとき" at (GX0 - 135, 180) starts with its italic a, raised.
+        const std::size_t when = lesson_replay::text_op(r, page, f.gx0 - 131, 158, f.when);
+        const std::size_t slope = lesson_replay::text_op(r, page, f.slope_x, 280, f.slope_word);
+        const std::size_t run_arrow =
+            lesson_replay::line_op(r, page, f.run_x1, f.run_y, f.run_x2, f.run_y);
+        const std::size_t rise_arrow =
+            lesson_replay::line_op(r, page, f.run_x2, f.run_y, f.run_x2, f.rise_y);
+        const std::size_t run_word =
+            lesson_replay::text_op(r, page, (f.run_x1 + f.run_x2) / 2 - 14, f.run_word_y, "増");
+        ASSERT_LT(run_word, r.ops.size());
+        EXPECT_LT(when, slope);
+        EXPECT_LT(slope, run_arrow);
+        EXPECT_LT(run_arrow, rise_arrow);
+        EXPECT_LT(rise_arrow, run_word);
+    }
+}
+
 TEST(DirectGraphs, DenserPointsScene) {
     auto r = run("3{enter}1{enter}" + spaces(61));
     const std::size_t start = r.key_op(3);

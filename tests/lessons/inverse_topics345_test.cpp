@@ -261,6 +261,23 @@ TEST(InverseFeatures, ChangePagesLabelTheirRunArrowsAndFillInTwoKeys) {
         EXPECT_EQ(glyphs(one, page, 978, p.right_y, 979, p.right_y + 1, 5), "増");
         EXPECT_EQ(glyphs(one, page, 0, 175, 1440, 200, 5), p.line_word);
         EXPECT_FALSE(bar_after(one, page));
+        // The line's "増加" follows both its arrows (the last head stroke
+        // right before it); the curve's stands between its two arrows.
+        const std::size_t line_label = lesson_replay::text_op(one, page, p.left_x, p.left_y, "増");
+        const float rise_x = p.choice[0] == '2' ? 314 : 234;
+        const std::size_t rise =
+            lesson_replay::line_op(one, page, rise_x, p.choice[0] == '2' ? 460 : 340, rise_x,
+                                   p.choice[0] == '2' ? 340 : 460);
+        ASSERT_LT(rise, line_label);
+        EXPECT_EQ(one.ops[line_label - 1].kind, Kind::Line);
+        const std::size_t curve_label = lesson_replay::text_op(one, page, 768, 415, "増");
+        const std::size_t run_arrow = lesson_replay::line_op(
+            one, page, 707, p.choice[0] == '2' ? 465 : 415, 857, p.choice[0] == '2' ? 465 : 415);
+        const std::size_t change = lesson_replay::line_op(
+            one, page, 857, p.choice[0] == '2' ? 465 : 415, 857, p.choice[0] == '2' ? 590 : 290);
+        EXPECT_LT(run_arrow, curve_label);
+        EXPECT_LT(curve_label, change);
+        EXPECT_LT(change, one.ops.size());
         const Replay two = run(enter + "  ");
         // Beside each change arrow, 16 px above its middle (half-pixel heights).
         const std::string first_char = std::string(p.curve_word).substr(0, 2);

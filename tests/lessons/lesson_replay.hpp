@@ -135,6 +135,28 @@ inline std::string glyphs_in(const Replay& r, std::size_t from, float x1, float 
     return text;
 }
 
+// The first op at or after `from` that draws `text` with its top left at
+// (x, y), or the line from (x1, y1) to (x2, y2); ops.size() if none.
+inline std::size_t text_op(const Replay& r, std::size_t from, float x, float y,
+                           const std::string& text) {
+    for (std::size_t i = from; i < r.ops.size(); ++i) {
+        const rt::DrawOp& op = r.ops[i];
+        if (op.kind == rt::DrawOp::Kind::Text && op.x1 == x && op.y1 == y && op.text == text)
+            return i;
+    }
+    return r.ops.size();
+}
+inline std::size_t line_op(const Replay& r, std::size_t from, float x1, float y1, float x2,
+                           float y2) {
+    for (std::size_t i = from; i < r.ops.size(); ++i) {
+        const rt::DrawOp& op = r.ops[i];
+        if (op.kind == rt::DrawOp::Kind::Line && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 &&
+            op.y2 == y2)
+            return i;
+    }
+    return r.ops.size();
+}
+
 // Whether op is a box with these corners.
 inline bool is_box(const rt::DrawOp& op, float x1, float y1, float x2, float y2) {
     return op.kind == rt::DrawOp::Kind::Box && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;
