@@ -8,6 +8,12 @@
 // the top-left corner of its first cell. At a scale every coordinate, width
 // and font size is multiplied by cairo, never the finished image, so the
 // page stays sharp at any size.
+//
+// Shapes in the page's white are erasers: every pixel a white box, circle,
+// line or polyline touches at all becomes white, not a blend. A shape drawn
+// in a colour and then again in white with the same geometry so leaves
+// white exactly where it had put ink, however often it is repeated (a
+// blinking cursor) and at any scale, and nothing beyond.
 #include "backend.hpp"
 
 #include <algorithm>
@@ -389,13 +395,132 @@ private:
         cairo_set_source_rgb(cr_, c.r, c.g, c.b);
     }
 
-    void set_stroke(int width) {
+    static void set_stroke(cairo_t* cr, int width) {
         const double w = std::max(1, width);
-        cairo_set_line_width(cr_, w);
+        cairo_set_line_width(cr, w);
         // Thin strokes end square, like a run of pixels; thick ones round, so
         // that strokes meeting at an angle join without notches.
-        cairo_set_line_cap(cr_, w <= 2 ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_ROUND);
-        cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+        cairo_set_line_cap(cr, w <= 2 ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    }
+
+    static bool is_white(int colour) { return ((colour % 16) + 16) % 16 == kWhite; }
+
+    // Fills (width 0) or strokes the path that `build` makes on a context:
+    // in a colour, anti-aliased; in white, every pixel the shape touches
+    // becomes white. The touched pixels are those to which cairo gives any
+    // coverage, found by rasterising the same path, offset by whole image
+    // pixels, into a mask of the shape's own extent.
+    template <class Build>
+    void paint(const Build& build, int colour, int stroke_width) {
+        build(cr_);
+        if (stroke_width > 0) set_stroke(cr_, stroke_width);
+        if (!is_white(colour)) {
+            set_colour(colour);
+            stroke_width > 0 ? cairo_stroke(cr_) : cairo_fill(cr_);
+            return;
+        }
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        stroke_width > 0 ? cairo_stroke_extents(cr_, &x1, &y1, &x2, &y2)
+                         : cairo_fill_extents(cr_, &x1, &y1, &x2, &y2);
+        cairo_new_path(cr_);
+        const int left = std::max(0, static_cast<int>(std::floor(x1 * scale_)) - 1);
+        const int top = std::max(0, static_cast<int>(std::floor(y1 * scale_)) - 1);
+        const int right = std::min(width_, static_cast<int>(std::ceil(x2 * scale_)) + 1);
+        const int bottom = std::min(height_, static_cast<int>(std::ceil(y2 * scale_)) + 1);
+        if (right <= left || bottom <= top) return;
+        const int w = right - left, h = bottom - top;
+        const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_A8, w);
+        mask_.assign(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h), 0);
+        cairo_surface_t* mask =
+            cairo_image_surface_create_for_data(mask_.data(), CAIRO_FORMAT_A8, w, h, stride);
+        cairo_t* m = cairo_create(mask);
+        cairo_translate(m, -left, -top);
+        if (scale_ != 1) cairo_scale(m, scale_, scale_);
+        build(m);
+        if (stroke_width > 0) set_stroke(m, stroke_width);
+        stroke_width > 0 ? cairo_stroke(m) : cairo_fill(m);
+        cairo_destroy(m);
+        cairo_surface_destroy(mask);
+        whiten(
+            [&](int x, int y) {
+                return mask_[static_cast<std::size_t>(y - top) * static_cast<std::size_t>(stride) +
+                             static_cast<std::size_t>(x - left)] != 0;
+            },
+            left, top, right, bottom);
+    }
+
+    // Turns white the image pixels in [left, right) x [top, bottom) for
+    // which `touched(x, y)` holds.
+    template <class Touched>
+    void whiten(const Touched& touched, int left, int top, int right, int bottom) {
+        left = std::max(0, left), top = std::max(0, top);
+        right = std::min(width_, right), bottom = std::min(height_, bottom);
+        if (right <= left || bottom <= top) return;
+        flush_dots();
+        cairo_surface_flush(surface_);
+        std::uint32_t* image = memory_.get();
+        for (int y = top; y < bottom; ++y) {
+            std::uint32_t* row =
+                image + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+            for (int x = left; x < right; ++x) {
+                if (touched(x, y)) row[x] = 0xFFFFFFFFu;
+            }
+        }
+        cairo_surface_mark_dirty_rectangle(surface_, left, top, right - left, bottom - top);
+    }
+
+    // The image pixels that a rectangle of the page touches, and those it
+    // covers wholly: its edges scaled and taken to cairo's 1/256 pixel, the
+    // precision at which cairo rasterises them.
+    struct PixelRect {
+        int left, top, right, bottom;  // right and bottom exclusive
+    };
+    static double device_fixed(double v, double scale) {
+        return std::nearbyint(v * scale * 256) / 256;
+    }
+    PixelRect touched_by(double l, double t, double r, double b) const {
+        return {static_cast<int>(std::floor(device_fixed(l, scale_))),
+                static_cast<int>(std::floor(device_fixed(t, scale_))),
+                static_cast<int>(std::ceil(device_fixed(r, scale_))),
+                static_cast<int>(std::ceil(device_fixed(b, scale_)))};
+    }
+    PixelRect covered_by(double l, double t, double r, double b) const {
+        return {static_cast<int>(std::ceil(device_fixed(l, scale_))),
+                static_cast<int>(std::ceil(device_fixed(t, scale_))),
+                static_cast<int>(std::floor(device_fixed(r, scale_))),
+                static_cast<int>(std::floor(device_fixed(b, scale_)))};
+    }
+
+    // A white rectangle, or the white ring between two rectangles (a box's
+    // border): every pixel that the rectangle, or the ring, touches. Rows
+    // are filled as runs: a page-sized erase is common.
+    void white_rect(double l, double t, double r, double b) { white_ring(l, t, r, b, -1); }
+    void white_ring(double l, double t, double r, double b, double inset) {
+        PixelRect out = touched_by(l, t, r, b);
+        out = {std::max(0, out.left), std::max(0, out.top), std::min(width_, out.right),
+               std::min(height_, out.bottom)};
+        if (out.right <= out.left || out.bottom <= out.top) return;
+        // No hole: a plain rectangle, or a border as wide as the box.
+        PixelRect in = inset < 0 ? PixelRect{0, 0, 0, 0}
+                                 : covered_by(l + inset, t + inset, r - inset, b - inset);
+        if (in.right <= in.left || in.bottom <= in.top) in = {0, 0, 0, 0};
+        flush_dots();
+        cairo_surface_flush(surface_);
+        for (int y = out.top; y < out.bottom; ++y) {
+            std::uint32_t* row =
+                memory_.get() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+            if (y >= in.top && y < in.bottom) {
+                std::fill(row + out.left, row + std::max(out.left, std::min(out.right, in.left)),
+                          0xFFFFFFFFu);
+                std::fill(row + std::min(out.right, std::max(out.left, in.right)), row + out.right,
+                          0xFFFFFFFFu);
+            } else {
+                std::fill(row + out.left, row + out.right, 0xFFFFFFFFu);
+            }
+        }
+        cairo_surface_mark_dirty_rectangle(surface_, out.left, out.top, out.right - out.left,
+                                           out.bottom - out.top);
     }
 
     void clear() {
@@ -409,11 +534,12 @@ private:
     void line(const DrawOp& op) {
         double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
         if (!clip_segment(x1, y1, x2, y2, op.width)) return;
-        set_stroke(op.width);
-        set_colour(op.colour);
-        cairo_move_to(cr_, x1 + 0.5, y1 + 0.5);
-        cairo_line_to(cr_, x2 + 0.5, y2 + 0.5);
-        cairo_stroke(cr_);
+        paint(
+            [&](cairo_t* cr) {
+                cairo_move_to(cr, x1 + 0.5, y1 + 0.5);
+                cairo_line_to(cr, x2 + 0.5, y2 + 0.5);
+            },
+            op.colour, std::max(1, op.width));
     }
 
     // The drawing space reaches far beyond the canvas (a hyperbola near its
@@ -468,12 +594,24 @@ private:
         // A box reaching far off the canvas shows the same when cut to it.
         left = clamp_far(left, kScreenWidth), right = clamp_far(right, kScreenWidth);
         top = clamp_far(top, kScreenHeight), bottom = clamp_far(bottom, kScreenHeight);
+        // The border's middle runs through the corner pixels' centres; it
+        // reaches half the pen each way, with square (mitred) corners.
+        const double half = std::max(1, op.width) / 2.0;
         if (op.fill != kNoFill) {
-            set_colour(op.fill);
-            cairo_rectangle(cr_, left, top, right - left + 1, bottom - top + 1);
-            cairo_fill(cr_);
+            if (is_white(op.fill)) {
+                white_rect(left, top, right + 1, bottom + 1);
+            } else {
+                set_colour(op.fill);
+                cairo_rectangle(cr_, left, top, right - left + 1, bottom - top + 1);
+                cairo_fill(cr_);
+            }
         }
-        set_stroke(op.width);
+        if (is_white(op.colour)) {
+            white_ring(left + 0.5 - half, top + 0.5 - half, right + 0.5 + half, bottom + 0.5 + half,
+                       2 * half);
+            return;
+        }
+        set_stroke(cr_, op.width);
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
         set_colour(op.colour);
         cairo_rectangle(cr_, left + 0.5, top + 0.5, right - left, bottom - top);
@@ -495,21 +633,19 @@ private:
             return;
         }
         flush_dots();
-        if (whole) {
-            cairo_arc(cr_, cx, cy, r, 0, 2 * kPi);
-            cairo_close_path(cr_);
-        } else {
-            if (op.fill != kNoFill) cairo_move_to(cr_, cx, cy);
-            cairo_arc(cr_, cx, cy, r, op.start * 2 * kPi, op.end * 2 * kPi);
-            if (op.fill != kNoFill) cairo_close_path(cr_);
-        }
-        if (op.fill != kNoFill) {
-            set_colour(op.fill);
-            cairo_fill_preserve(cr_);
-        }
-        set_stroke(op.width);
-        set_colour(op.colour);
-        cairo_stroke(cr_);
+        const auto path = [&](cairo_t* cr) {
+            cairo_new_path(cr);
+            if (whole) {
+                cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+                cairo_close_path(cr);
+            } else {
+                if (op.fill != kNoFill) cairo_move_to(cr, cx, cy);
+                cairo_arc(cr, cx, cy, r, op.start * 2 * kPi, op.end * 2 * kPi);
+                if (op.fill != kNoFill) cairo_close_path(cr);
+            }
+        };
+        if (op.fill != kNoFill) paint(path, op.fill, 0);
+        paint(path, op.colour, std::max(1, op.width));
     }
 
     // A solid disc in one colour. Small ones (the dots of a graph, thousands
@@ -527,14 +663,16 @@ private:
             const ImageView image{reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(target)),
                                   cairo_image_surface_get_width(target), cairo_image_surface_get_height(target),
                                   cairo_image_surface_get_stride(target) / 4};
-            dots_.add(image, dx, dy, device_radius, rgb_of(colour));
+            dots_.add(image, dx, dy, device_radius, rgb_of(colour), is_white(colour));
             return;
         }
         flush_dots();
-        cairo_new_path(cr_);
-        cairo_arc(cr_, cx, cy, radius, 0, 2 * kPi);
-        set_colour(colour);
-        cairo_fill(cr_);
+        paint(
+            [&](cairo_t* cr) {
+                cairo_new_path(cr);
+                cairo_arc(cr, cx, cy, radius, 0, 2 * kPi);
+            },
+            colour, 0);
     }
 
     // Blends the waiting dots into the image before anything else draws on
@@ -568,16 +706,13 @@ private:
             }
             return;
         }
-        cairo_new_path(cr_);
-        for (const Point& p : op.points) cairo_line_to(cr_, p.x + 0.5, p.y + 0.5);
-        if (op.fill != kNoFill) {
-            cairo_close_path(cr_);
-            set_colour(op.fill);
-            cairo_fill_preserve(cr_);
-        }
-        set_stroke(op.width);
-        set_colour(op.colour);
-        cairo_stroke(cr_);
+        const auto path = [&](cairo_t* cr) {
+            cairo_new_path(cr);
+            for (const Point& p : op.points) cairo_line_to(cr, p.x + 0.5, p.y + 0.5);
+            if (op.fill != kNoFill) cairo_close_path(cr);
+        };
+        if (op.fill != kNoFill) paint(path, op.fill, 0);
+        paint(path, op.colour, std::max(1, op.width));
     }
 
     void text(const DrawOp& op) {
@@ -633,6 +768,7 @@ private:
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
     mutable DiscBatch dots_;
+    std::vector<unsigned char> mask_;  // the white shape being painted
     bool keeping_ = false;
     Page page_;
     cairo_font_options_t* options_ = nullptr;

@@ -25,6 +25,17 @@ const std::array<float, 256>& through_of() {
     return table;
 }
 
+// What shows through a pixel that a solid disc touches at all: nothing.
+const std::array<float, 256>& none_through() {
+    static const std::array<float, 256> table = [] {
+        std::array<float, 256> t{};
+        t.fill(0.0f);
+        t[0] = 1.0f;
+        return t;
+    }();
+    return table;
+}
+
 // One channel (at `shift`) of the colour over the pixel, `through` of the
 // pixel showing.
 inline std::uint32_t mix_channel(std::uint32_t colour, std::uint32_t pixel, float through,
@@ -106,8 +117,8 @@ void DiscStamps::make(DiscStamp& s, double radius, int step_x, int step_y) {
     }
 }
 
-void DiscBatch::add(const ImageView& image, double cx, double cy, double radius,
-                    std::uint32_t rgb) {
+void DiscBatch::add(const ImageView& image, double cx, double cy, double radius, std::uint32_t rgb,
+                    bool solid) {
     if (!(radius > 0) || !std::isfinite(cx) || !std::isfinite(cy)) return;
     // Wholly off the image: nothing to draw (and no integer overflow below).
     if (cx < -radius - 2 || cy < -radius - 2 || cx > image.width + radius + 2 ||
@@ -124,7 +135,8 @@ void DiscBatch::add(const ImageView& image, double cx, double cy, double radius,
     if (!dots_.empty()) {
         const PixelSpan joined{std::min(box_.left, own.left), std::min(box_.top, own.top),
                                std::max(box_.right, own.right), std::max(box_.bottom, own.bottom)};
-        if (colour != colour_ || image.data != image_.data || joined.area() > kLargestBox) {
+        if (colour != colour_ || solid != solid_ || image.data != image_.data ||
+            joined.area() > kLargestBox) {
             flush();
         } else {
             own = joined;
@@ -132,6 +144,7 @@ void DiscBatch::add(const ImageView& image, double cx, double cy, double radius,
     }
     image_ = image;
     colour_ = colour;
+    solid_ = solid;
     box_ = own;
     if (!dots_.empty() && dots_.back().stamp == &stamp && dots_.back().left == left &&
         dots_.back().top == top) {
@@ -146,7 +159,7 @@ PixelSpan DiscBatch::flush() {
     if (dots_.empty()) return {};
     const int width = box.right - box.left + 1;
     through_.assign(static_cast<std::size_t>(box.area()), 1.0f);
-    const auto& through_at = through_of();
+    const auto& through_at = solid_ ? none_through() : through_of();
     // The product does not depend on the order of the dots; taking them
     // interleaved keeps neighbours, which cover the same pixels, apart, so
     // that one dot's products need not wait for the last dot's.

@@ -69,8 +69,10 @@ private:
 class DiscBatch {
 public:
     // Adds a disc in the opaque colour `rgb`; what waits is blended first
-    // when the colour or the image differ, or the dots spread too far.
-    void add(const ImageView& image, double cx, double cy, double radius, std::uint32_t rgb);
+    // when the colour or the image differ, or the dots spread too far. A
+    // `solid` disc (an eraser) takes every pixel it touches at all wholly.
+    void add(const ImageView& image, double cx, double cy, double radius, std::uint32_t rgb,
+             bool solid = false);
     // Blends what waits into the image; gives the pixels changed.
     PixelSpan flush();
     bool empty() const { return dots_.empty(); }
@@ -85,6 +87,7 @@ private:
     };
     ImageView image_;
     std::uint32_t colour_ = 0;
+    bool solid_ = false;
     std::vector<Placed> dots_;
     PixelSpan box_;
     std::vector<float> through_;  // per pixel of the box: what still shows through

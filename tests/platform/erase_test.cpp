@@ -1,0 +1,202 @@
+// Erasing: a shape drawn and then drawn again in the page's white with the
+// same geometry leaves white exactly where it had put ink, however often
+// and at any scale, and leaves every other pixel as it was; a page kept for
+// the window draws again as it was shown.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "framework/platform/backend.hpp"
+
+namespace {
+
+using rt::DrawOp;
+using rt::detail::Canvas;
+
+constexpr int kWhite = 15;
+constexpr double kScales[] = {1, 2, 0.89};
+
+std::vector<std::uint32_t> picture(const Canvas& c) {
+    const std::uint32_t* px = c.pixels();
+    return {px, px + static_cast<std::size_t>(c.width()) * static_cast<std::size_t>(c.height())};
+}
+
+// How many pixels of two pictures of one canvas differ, and the first one.
+std::string differences(const Canvas& c, const std::vector<std::uint32_t>& a,
+                        const std::vector<std::uint32_t>& b) {
+    std::size_t count = 0, first = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == b[i]) continue;
+        if (count++ == 0) first = i;
+    }
+    if (count == 0) return "";
+    const int w = c.width();
+    char where[160];
+    std::snprintf(where, sizeof where, "%zu pixels differ, first at image (%d, %d): %08x, not %08x",
+                  count, static_cast<int>(first % w), static_cast<int>(first / w), b[first],
+                  a[first]);
+    return where;
+}
+
+DrawOp box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Box;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.colour = border, op.fill = fill, op.width = width;
+    return op;
+}
+
+DrawOp circle(float x, float y, float r, int colour, int fill, int width, float start = 0,
+              float end = 0) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Circle;
+    op.x1 = x, op.y1 = y, op.r = r, op.colour = colour, op.fill = fill, op.width = width;
+    op.start = start, op.end = end;
+    return op;
+}
+
+DrawOp line(float x1, float y1, float x2, float y2, int colour, int width) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Line;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2, op.colour = colour, op.width = width;
+    return op;
+}
+
+// The same shape in the page's white: its erase.
+DrawOp in_white(DrawOp op) {
+    op.colour = kWhite;
+    if (op.fill != rt::kNoFill) op.fill = kWhite;
+    return op;
+}
+
+// A canvas at a scale with neighbours around the places the tests erase:
+// a digit in answer colour beside the cursor, a text line and a grey box
+// edge just outside the next-step box, a blue line crossing nothing.
+std::unique_ptr<Canvas> canvas_with_neighbours(double scale, bool keep_page = false) {
+    auto c = Canvas::create(scale);
+    if (keep_page) c->keep_page();
+    DrawOp digit;
+    digit.kind = DrawOp::Kind::Text;
+    digit.x1 = 1036, digit.y1 = 644, digit.text = "3", digit.font = "ゴシック";
+    digit.size = 16, digit.h = 2, digit.v = 2, digit.colour = 5;
+    c->draw(digit);
+    DrawOp text = digit;
+    text.x1 = 96, text.y1 = 600, text.text = "y=ax", text.colour = 3;
+    c->draw(text);
+    c->draw(box(410, 630, 460, 690, 8, 14, 3));
+    c->draw(line(96, 690, 400, 690, 1, 1));
+    return c;
+}
+
+TEST(Erase, TheNextStepBoxLeavesNoFrame) {
+    // Border 13 of even width on the prompt box's fill, then its erase.
+    const DrawOp next_step = box(96, 639, 400, 675, 13, 12, 2);
+    for (double scale : kScales) {
+        SCOPED_TRACE(scale);
+        auto c = canvas_with_neighbours(scale);
+        const auto before = picture(*c);
+        for (int round = 0; round < 3; ++round) {
+            c->draw(next_step);
+            c->draw(in_white(next_step));
+        }
+        EXPECT_EQ(differences(*c, before, picture(*c)), "");
+    }
+}
+
+TEST(Erase, ABlinkingCursorLeavesNoRing) {
+    // Widths 3 and 5 are drawn as a stroked circle, 10 as a stamped disc.
+    for (int width : {2, 3, 5, 10}) {
+        for (double scale : kScales) {
+            SCOPED_TRACE(std::to_string(width) + " at " + std::to_string(scale));
+            auto c = canvas_with_neighbours(scale);
+            const auto before = picture(*c);
+            const DrawOp cursor = circle(1064, 656, 4, 5, 5, width);
+            for (int blink = 0; blink < 1000; ++blink) {
+                c->draw(cursor);
+                c->draw(in_white(cursor));
+            }
+            EXPECT_EQ(differences(*c, before, picture(*c)), "");
+        }
+    }
+}
+
+// Shapes of every kind at places and sizes that fall between pixels: each
+// drawn in a colour, then erased, leaves the page as it was.
+TEST(Erase, EveryKindOfShapeErasesToWhiteAtAnyPlace) {
+    std::mt19937 rng(20261209);
+    std::uniform_real_distribution<float> at(40, 1400), size(0.5f, 60), fraction(0, 1);
+    std::uniform_int_distribution<int> width(1, 10), colour(0, 14);
+    const std::vector<std::function<DrawOp()>> shapes = {
+        [&] {
+            return line(at(rng), at(rng) * 0.6f, at(rng), at(rng) * 0.6f, colour(rng), width(rng));
+        },
+        [&] {
+            const float x = at(rng), y = at(rng) * 0.6f;
+            return box(x, y, x + size(rng) * 4, y + size(rng), colour(rng), colour(rng),
+                       width(rng));
+        },
+        [&] {
+            const float x = at(rng), y = at(rng) * 0.6f;
+            return box(x, y, x + size(rng), y + size(rng), colour(rng), rt::kNoFill, width(rng));
+        },
+        [&] {
+            return circle(at(rng), at(rng) * 0.6f, size(rng), colour(rng), colour(rng), width(rng));
+        },
+        [&] {
+            return circle(at(rng), at(rng) * 0.6f, size(rng) / 8, colour(rng), colour(rng),
+                          width(rng));
+        },
+        [&] {
+            return circle(at(rng), at(rng) * 0.6f, size(rng), colour(rng), rt::kNoFill, width(rng),
+                          fraction(rng), fraction(rng));
+        },
+        [&] {
+            DrawOp op;
+            op.kind = DrawOp::Kind::Polyline;
+            for (int i = 0; i < 4; ++i) op.points.push_back({at(rng), at(rng) * 0.6f});
+            op.colour = colour(rng), op.width = width(rng);
+            op.fill = fraction(rng) < 0.5f ? colour(rng) : rt::kNoFill;
+            return op;
+        },
+    };
+    for (double scale : kScales) {
+        auto c = Canvas::create(scale);
+        const auto blank = picture(*c);
+        for (int i = 0; i < 60; ++i) {
+            const DrawOp shape = shapes[static_cast<std::size_t>(i) % shapes.size()]();
+            SCOPED_TRACE(rt::to_json(shape) + " at " + std::to_string(scale));
+            c->draw(shape);
+            c->draw(in_white(shape));
+            ASSERT_EQ(differences(*c, blank, picture(*c)), "");
+        }
+    }
+}
+
+// The window draws its kept page again on a resize or an expose: after a
+// cursor has blinked on a page many times, that page comes back as shown.
+TEST(Erase, AKeptPageDrawsAgainAsItWasShown) {
+    for (double scale : kScales) {
+        SCOPED_TRACE(scale);
+        auto c = canvas_with_neighbours(scale, true);
+        const DrawOp next_step = box(96, 639, 400, 675, 13, 12, 2);
+        c->draw(next_step);
+        c->draw(in_white(next_step));
+        for (int blink = 0; blink < 300; ++blink) {
+            c->draw(circle(1064, 656, 4, 5, 5, 3));
+            c->draw(circle(1064, 656, 4, kWhite, kWhite, 3));
+        }
+        c->draw(circle(1064, 656, 4, 5, 5, 3));  // shown in its on phase
+        const auto shown = picture(*c);
+        c->redraw();
+        EXPECT_EQ(differences(*c, shown, picture(*c)), "");
+        c->set_scale(scale == 2 ? 1 : 2);
+        c->set_scale(scale);
+        EXPECT_EQ(differences(*c, shown, picture(*c)), "");
+    }
+}
+
+}  // namespace
