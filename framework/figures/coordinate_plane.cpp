@@ -155,8 +155,10 @@ void split_tenths(Figures& f, float value) {
 
 // The label of the tick value split by split_tenths, its top-left at (x, y):
 // a whole value as its digits; otherwise the digits without the point, and
-// the point drawn on its own between the whole part and the tenths digit,
-// 4 pixels lower.
+// the point drawn on its own in a cell of the digits' height centred on the
+// border between the whole part's cells and the tenths digit's: the canvas
+// stands such a point in the middle of its cell on the baseline, so it sits
+// in the gap between the two digits, on their baseline.
 void decimal_label(Figures& f, float x, float y) {
     f.CCC1 = 0;
     f.X = x;
@@ -164,8 +166,8 @@ void decimal_label(Figures& f, float x, float y) {
     axis_text(f.X, f.Y, f.AA_S);
     if (f.P2 == 0) return;
     f.AA_S = ".";
-    f.X = x + f.SIZE1 * rt::KLEN(f.P1_S) - 6;
-    f.Y = y + 4;
+    f.X = x + f.SIZE1 * rt::KLEN(f.P1_S) - f.SIZE1 / 2;
+    f.Y = y;
     axis_text(f.X, f.Y, f.AA_S);
 }
 

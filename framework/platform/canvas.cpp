@@ -108,6 +108,9 @@ struct FaceMetrics {
     double across;
     double down;
     double baseline;
+    // Where a decimal point between two digits looks centred, in ems right
+    // of the border of their cells (see point()).
+    double point_shift = 0;
 };
 
 struct FaceChoice {
@@ -118,7 +121,7 @@ struct FaceChoice {
 // The installed families that may stand for a face, best first.
 const std::vector<FaceChoice>& face_choices(FaceId id) {
     static const std::vector<FaceChoice> choices[kFaceCount] = {
-        {{"IPAGothic", {1.0, 1.0, 0.88}},
+        {{"IPAGothic", {1.0, 1.0, 0.88, 0.04}},
          {"VL Gothic", {1.0, 1.0, 0.84}},
          {"Noto Sans Mono CJK JP", {1.0, 1.0, 0.86}}},
         {{"Liberation Serif", {0.6, 1.0, 1.12}}},
@@ -750,7 +753,9 @@ private:
             // The ell face stands for a symbol font whose "l" is the script ell.
             std::string utf8 = (id == kEll && ch == "l") ? std::string("\xE2\x84\x93", 3)
                                                         : to_utf8(ch);
-            if (ch != " " && !utf8.empty()) {
+            if (ch == "." && m.xx > kLongestPoint * m.yy) {
+                point(m, cf.metrics.point_shift, x, cell_w, baseline);
+            } else if (ch != " " && !utf8.empty()) {
                 // Each glyph starts at the left edge of its own cell.
                 cairo_move_to(cr_, x, baseline);
                 cairo_show_text(cr_, utf8.c_str());
@@ -759,6 +764,42 @@ private:
             x += cell_w;
         }
         cairo_restore(cr_);
+    }
+
+    // A point stretched more than half again as wide as it is high reads
+    // as a dash (a minus, in a number). Such a point keeps the shape it has
+    // at the height it is drawn, stands on the foot of the face's digits and
+    // is centred in its cell, moved by the face's point shift: a decimal
+    // point whose cell is centred on the border between two digits' cells
+    // falls in the gap between them.
+    static constexpr double kLongestPoint = 1.5;
+    void point(const cairo_matrix_t& font, double point_shift, double cell_x, double cell_w,
+               double baseline) {
+        cairo_matrix_t round = font;
+        round.xx = font.yy;
+        cairo_set_font_matrix(cr_, &round);
+        cairo_text_extents_t dot, digit;
+        cairo_text_extents(cr_, ".", &dot);
+        cairo_text_extents(cr_, "1", &digit);
+        // Glyphs shown as text stand on whole image pixels: the digits' foot
+        // is where their rounded baseline puts it. The point is filled as a
+        // path, exactly where it is put.
+        const double foot =
+            std::nearbyint(baseline * scale_) / scale_ + digit.y_bearing + digit.height;
+        const double middle = cell_x + cell_w / 2 + point_shift * font.yy;
+        cairo_move_to(cr_, middle - dot.x_bearing - dot.width / 2,
+                      foot - dot.y_bearing - dot.height);
+        cairo_text_path(cr_, ".");
+        // A rim of white a third of the point wide keeps it clear of the
+        // digits beside it and of a tick line drawn through it.
+        cairo_save(cr_);
+        cairo_set_source_rgb(cr_, 1, 1, 1);
+        cairo_set_line_width(cr_, 2 * dot.width / 3);
+        cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke_preserve(cr_);
+        cairo_restore(cr_);
+        cairo_fill(cr_);
+        cairo_set_font_matrix(cr_, &font);
     }
 
     double scale_ = 1;

@@ -2,6 +2,10 @@
 // thick lines, its numbers and names, and the decimal labels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "framework/platform/backend.hpp"
 #include "support/headless_figures.hpp"
 
 namespace {
@@ -222,12 +226,13 @@ TEST_F(DecimalLabelsTest, HalfStepsWriteTenthsWithAPointBetween) {
     ASSERT_EQ(number_run(), "-5 -25 . 25 . 5 -75 . -5 -25 . 25 . 5 75 . ");
     const auto l = numbers();
     // "-25" under the tick of -2.5, 4 lower than the grid-step numbers; the
-    // point after the two characters of "-2", 4 lower again.
+    // point's cell, as high as the digits', centred on the border after the
+    // two characters of "-2".
     expect_at(l[1], 460 - 150 - 1.5f * 26, 544);
-    expect_at(l[2], l[1].x1 + 2 * 26 - 6, 548);
+    expect_at(l[2], l[1].x1 + 2 * 26 - 13, 544);
     // "75" ends at the y axis, its top where the grid-step numbers stand.
     expect_at(l[14], 460 - 2 * 26, 540 - 30 * 15 - 13 - 4);
-    expect_at(l[15], l[14].x1 + 26 - 6, l[14].y1 + 4);
+    expect_at(l[15], l[14].x1 + 26 - 13, l[14].y1);
     for (const auto& op : l) {
         EXPECT_FLOAT_EQ(op.size, 26);
         EXPECT_EQ(op.colour, 0);
@@ -236,6 +241,79 @@ TEST_F(DecimalLabelsTest, HalfStepsWriteTenthsWithAPointBetween) {
     EXPECT_FLOAT_EQ(f.BAIX, 0.5);
     EXPECT_FLOAT_EQ(f.BAIY, 0.5);
     EXPECT_FLOAT_EQ(text_op("after").size, 16);
+}
+
+// The labels as the learner sees them: each point a dot of its own in the
+// gap between the integer digit and the tenths digit, clear of both, its
+// foot on theirs; under the x axis the tick line runs through that gap.
+TEST_F(DecimalLabelsTest, ThePointStandsClearBetweenTheDigitsOnTheirBaseline) {
+    labelled_plane(-6, 6, -8, 8, 0.5, 0.5);
+    const auto labels = numbers();
+    for (double scale : {1.0, 2.0}) {
+        auto canvas = rt::detail::Canvas::create(scale);
+        // The tick lines (colour 1) and the labels; not the thin grid.
+        for (const auto& op : ops)
+            if ((op.kind == Kind::Line && op.colour == 1) || (op.kind == Kind::Text && op.y1 < 900))
+                canvas->draw(op);
+        const int stride = canvas->width();
+        const std::uint32_t* image = canvas->pixels();
+        // Black ink (the blue tick line is not).
+        auto ink = [&](int x, int y) {
+            const std::uint32_t p = image[static_cast<std::size_t>(y) * stride + x];
+            return std::max({(p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF}) < 128;
+        };
+        int points = 0;
+        for (std::size_t i = 1; i < labels.size(); ++i) {
+            if (labels[i].text != "." || labels[i].y1 + 30 > 900) continue;
+            ++points;
+            const auto& digits = labels[i - 1];
+            SCOPED_TRACE(digits.text + " at scale " + std::to_string(scale));
+            const double s = scale;
+            const int top = static_cast<int>(digits.y1 * s),
+                      bottom = static_cast<int>((digits.y1 + 30) * s);
+            const double border = digits.x1 + 26.0 * static_cast<double>(digits.text.size() - 1);
+            // The point's rows: ink within a pixel of the border between the
+            // digits' cells, where neither digit reaches.
+            int dot_top = bottom, dot_bottom = -1;
+            for (int y = top; y < bottom; ++y)
+                for (int x = static_cast<int>((border - 1) * s);
+                     x <= static_cast<int>((border + 1) * s); ++x)
+                    if (ink(x, y))
+                        dot_top = std::min(dot_top, y), dot_bottom = std::max(dot_bottom, y);
+            ASSERT_GE(dot_bottom, dot_top) << "no point at the border";
+            auto column_inked = [&](int x) {
+                for (int y = dot_top; y <= dot_bottom; ++y)
+                    if (ink(x, y)) return true;
+                return false;
+            };
+            // From the point's middle outwards: the point, a clear column,
+            // then the digit.
+            const int middle = static_cast<int>(border * s);
+            int left = middle, right = middle;
+            while (column_inked(left - 1)) --left;
+            while (column_inked(right + 1)) ++right;
+            auto inked_between = [&](int from, int to) {
+                for (int x = from; x <= to; ++x)
+                    if (column_inked(x)) return true;
+                return false;
+            };
+            EXPECT_TRUE(inked_between(static_cast<int>((border - 13) * s), left - 2))
+                << "no digit left of the point";
+            EXPECT_TRUE(inked_between(right + 2, static_cast<int>((border + 13) * s)))
+                << "no digit right of the point";
+            // A dot, not a dash.
+            EXPECT_LE(right - left + 1, 1.5 * (dot_bottom - dot_top + 1));
+            EXPECT_LE(right - left + 1, 5 * s);
+            // Its foot on the integer digit's: the lowest ink of that digit's
+            // cell, left of the point.
+            int digit_bottom = -1;
+            for (int y = top; y < bottom; ++y)
+                for (int x = static_cast<int>((border - 24) * s); x < left - 1; ++x)
+                    if (ink(x, y)) digit_bottom = std::max(digit_bottom, y);
+            EXPECT_NEAR(dot_bottom, digit_bottom, s) << "point foot " << dot_bottom;
+        }
+        EXPECT_EQ(points, 5);  // -7.5 stands below the page
+    }
 }
 
 TEST_F(DecimalLabelsTest, WholeValuesHaveNoPoint) {
