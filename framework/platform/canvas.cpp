@@ -445,32 +445,18 @@ private:
         stroke_width > 0 ? cairo_stroke(m) : cairo_fill(m);
         cairo_destroy(m);
         cairo_surface_destroy(mask);
-        whiten(
-            [&](int x, int y) {
-                return mask_[static_cast<std::size_t>(y - top) * static_cast<std::size_t>(stride) +
-                             static_cast<std::size_t>(x - left)] != 0;
-            },
-            left, top, right, bottom);
-    }
-
-    // Turns white the image pixels in [left, right) x [top, bottom) for
-    // which `touched(x, y)` holds.
-    template <class Touched>
-    void whiten(const Touched& touched, int left, int top, int right, int bottom) {
-        left = std::max(0, left), top = std::max(0, top);
-        right = std::min(width_, right), bottom = std::min(height_, bottom);
-        if (right <= left || bottom <= top) return;
         flush_dots();
         cairo_surface_flush(surface_);
-        std::uint32_t* image = memory_.get();
         for (int y = top; y < bottom; ++y) {
+            const unsigned char* touched =
+                &mask_[static_cast<std::size_t>(y - top) * static_cast<std::size_t>(stride)];
             std::uint32_t* row =
-                image + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+                memory_.get() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
             for (int x = left; x < right; ++x) {
-                if (touched(x, y)) row[x] = 0xFFFFFFFFu;
+                if (touched[x - left] != 0) row[x] = 0xFFFFFFFFu;
             }
         }
-        cairo_surface_mark_dirty_rectangle(surface_, left, top, right - left, bottom - top);
+        cairo_surface_mark_dirty_rectangle(surface_, left, top, w, h);
     }
 
     // The image pixels that a rectangle of the page touches, and those it

@@ -2,11 +2,10 @@
 // baselines, the cost of text drawn off the canvas, palette legibility and
 // PNG output. The window: key codes and closing, on SDL's display-less
 // video driver.
-#include <gtest/gtest.h>
-
 #include <SDL.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "framework/platform/backend.hpp"
+#include "support/draw_ops.hpp"
 
 namespace {
 
@@ -32,13 +32,7 @@ std::unique_ptr<Canvas> fresh_canvas() {
     return canvas;
 }
 
-DrawOp box_op(float x1, float y1, float x2, float y2, int border, int fill, int width) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Box;
-    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
-    op.colour = border, op.fill = fill, op.width = width;
-    return op;
-}
+using test_support::box_op;
 
 DrawOp text_op(float x, float y, const std::string& text, const std::string& font, float size,
                float h, float v, bool italic = false) {
@@ -400,10 +394,7 @@ TEST(Canvas, ASmallFilledDotIsASolidDisc) {
 }
 
 DrawOp dot_op(float x, float y, int colour) {
-    DrawOp dot;
-    dot.kind = DrawOp::Kind::Circle;
-    dot.x1 = x, dot.y1 = y, dot.r = 1, dot.colour = colour, dot.fill = colour, dot.width = 5;
-    return dot;
+    return test_support::circle_op(x, y, 1, colour, colour, 5);
 }
 
 // A graph's dot (radius 1 at width 5, a disc of radius 3.5) covers the area

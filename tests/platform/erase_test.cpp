@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/platform/backend.hpp"
+#include "support/draw_ops.hpp"
 
 namespace {
 
@@ -42,29 +43,9 @@ std::string differences(const Canvas& c, const std::vector<std::uint32_t>& a,
     return where;
 }
 
-DrawOp box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Box;
-    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
-    op.colour = border, op.fill = fill, op.width = width;
-    return op;
-}
-
-DrawOp circle(float x, float y, float r, int colour, int fill, int width, float start = 0,
-              float end = 0) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Circle;
-    op.x1 = x, op.y1 = y, op.r = r, op.colour = colour, op.fill = fill, op.width = width;
-    op.start = start, op.end = end;
-    return op;
-}
-
-DrawOp line(float x1, float y1, float x2, float y2, int colour, int width) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
-    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2, op.colour = colour, op.width = width;
-    return op;
-}
+using test_support::box_op;
+using test_support::circle_op;
+using test_support::line_op;
 
 // The same shape in the page's white: its erase.
 DrawOp in_white(DrawOp op) {
@@ -87,14 +68,14 @@ std::unique_ptr<Canvas> canvas_with_neighbours(double scale, bool keep_page = fa
     DrawOp text = digit;
     text.x1 = 96, text.y1 = 600, text.text = "y=ax", text.colour = 3;
     c->draw(text);
-    c->draw(box(410, 630, 460, 690, 8, 14, 3));
-    c->draw(line(96, 690, 400, 690, 1, 1));
+    c->draw(box_op(410, 630, 460, 690, 8, 14, 3));
+    c->draw(line_op(96, 690, 400, 690, 1, 1));
     return c;
 }
 
 TEST(Erase, TheNextStepBoxLeavesNoFrame) {
     // Border 13 of even width on the prompt box's fill, then its erase.
-    const DrawOp next_step = box(96, 639, 400, 675, 13, 12, 2);
+    const DrawOp next_step = box_op(96, 639, 400, 675, 13, 12, 2);
     for (double scale : kScales) {
         SCOPED_TRACE(scale);
         auto c = canvas_with_neighbours(scale);
@@ -114,7 +95,7 @@ TEST(Erase, ABlinkingCursorLeavesNoRing) {
             SCOPED_TRACE(std::to_string(width) + " at " + std::to_string(scale));
             auto c = canvas_with_neighbours(scale);
             const auto before = picture(*c);
-            const DrawOp cursor = circle(1064, 656, 4, 5, 5, width);
+            const DrawOp cursor = circle_op(1064, 656, 4, 5, 5, width);
             for (int blink = 0; blink < 1000; ++blink) {
                 c->draw(cursor);
                 c->draw(in_white(cursor));
@@ -132,27 +113,29 @@ TEST(Erase, EveryKindOfShapeErasesToWhiteAtAnyPlace) {
     std::uniform_int_distribution<int> width(1, 10), colour(0, 14);
     const std::vector<std::function<DrawOp()>> shapes = {
         [&] {
-            return line(at(rng), at(rng) * 0.6f, at(rng), at(rng) * 0.6f, colour(rng), width(rng));
+            return line_op(at(rng), at(rng) * 0.6f, at(rng), at(rng) * 0.6f, colour(rng),
+                           width(rng));
         },
         [&] {
             const float x = at(rng), y = at(rng) * 0.6f;
-            return box(x, y, x + size(rng) * 4, y + size(rng), colour(rng), colour(rng),
-                       width(rng));
-        },
-        [&] {
-            const float x = at(rng), y = at(rng) * 0.6f;
-            return box(x, y, x + size(rng), y + size(rng), colour(rng), rt::kNoFill, width(rng));
-        },
-        [&] {
-            return circle(at(rng), at(rng) * 0.6f, size(rng), colour(rng), colour(rng), width(rng));
-        },
-        [&] {
-            return circle(at(rng), at(rng) * 0.6f, size(rng) / 8, colour(rng), colour(rng),
+            return box_op(x, y, x + size(rng) * 4, y + size(rng), colour(rng), colour(rng),
                           width(rng));
         },
         [&] {
-            return circle(at(rng), at(rng) * 0.6f, size(rng), colour(rng), rt::kNoFill, width(rng),
-                          fraction(rng), fraction(rng));
+            const float x = at(rng), y = at(rng) * 0.6f;
+            return box_op(x, y, x + size(rng), y + size(rng), colour(rng), rt::kNoFill, width(rng));
+        },
+        [&] {
+            return circle_op(at(rng), at(rng) * 0.6f, size(rng), colour(rng), colour(rng),
+                             width(rng));
+        },
+        [&] {
+            return circle_op(at(rng), at(rng) * 0.6f, size(rng) / 8, colour(rng), colour(rng),
+                             width(rng));
+        },
+        [&] {
+            return circle_op(at(rng), at(rng) * 0.6f, size(rng), colour(rng), rt::kNoFill,
+                             width(rng), fraction(rng), fraction(rng));
         },
         [&] {
             DrawOp op;
@@ -182,14 +165,14 @@ TEST(Erase, AKeptPageDrawsAgainAsItWasShown) {
     for (double scale : kScales) {
         SCOPED_TRACE(scale);
         auto c = canvas_with_neighbours(scale, true);
-        const DrawOp next_step = box(96, 639, 400, 675, 13, 12, 2);
+        const DrawOp next_step = box_op(96, 639, 400, 675, 13, 12, 2);
         c->draw(next_step);
         c->draw(in_white(next_step));
         for (int blink = 0; blink < 300; ++blink) {
-            c->draw(circle(1064, 656, 4, 5, 5, 3));
-            c->draw(circle(1064, 656, 4, kWhite, kWhite, 3));
+            c->draw(circle_op(1064, 656, 4, 5, 5, 3));
+            c->draw(circle_op(1064, 656, 4, kWhite, kWhite, 3));
         }
-        c->draw(circle(1064, 656, 4, 5, 5, 3));  // shown in its on phase
+        c->draw(circle_op(1064, 656, 4, 5, 5, 3));  // shown in its on phase
         const auto shown = picture(*c);
         c->redraw();
         EXPECT_EQ(differences(*c, shown, picture(*c)), "");
