@@ -459,6 +459,23 @@ private:
         cairo_surface_mark_dirty_rectangle(surface_, left, top, w, h);
     }
 
+    // A filled shape with its border: one path for both when neither is in
+    // white, as most shapes are.
+    template <class Build>
+    void fill_and_stroke(const Build& build, int fill, int colour, int stroke_width) {
+        if (fill == kNoFill || is_white(fill) || is_white(colour)) {
+            if (fill != kNoFill) paint(build, fill, 0);
+            paint(build, colour, stroke_width);
+            return;
+        }
+        build(cr_);
+        set_colour(fill);
+        cairo_fill_preserve(cr_);
+        set_stroke(cr_, stroke_width);
+        set_colour(colour);
+        cairo_stroke(cr_);
+    }
+
     // The image pixels that a rectangle of the page touches, and those it
     // covers wholly: its edges scaled and taken to cairo's 1/256 pixel, the
     // precision at which cairo rasterises them.
@@ -633,8 +650,7 @@ private:
                 if (op.fill != kNoFill) cairo_close_path(cr);
             }
         };
-        if (op.fill != kNoFill) paint(path, op.fill, 0);
-        paint(path, op.colour, std::max(1, op.width));
+        fill_and_stroke(path, op.fill, op.colour, std::max(1, op.width));
     }
 
     // A solid disc in one colour. Small ones (the dots of a graph, thousands
@@ -700,8 +716,7 @@ private:
             for (const Point& p : op.points) cairo_line_to(cr, p.x + 0.5, p.y + 0.5);
             if (op.fill != kNoFill) cairo_close_path(cr);
         };
-        if (op.fill != kNoFill) paint(path, op.fill, 0);
-        paint(path, op.colour, std::max(1, op.width));
+        fill_and_stroke(path, op.fill, op.colour, std::max(1, op.width));
     }
 
     void text(const DrawOp& op) {
