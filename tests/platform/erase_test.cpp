@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/platform/backend.hpp"
@@ -73,32 +73,23 @@ std::unique_ptr<Canvas> canvas_with_neighbours(double scale, bool keep_page = fa
     return c;
 }
 
-TEST(Erase, TheNextStepBoxLeavesNoFrame) {
-    // Border 13 of even width on the prompt box's fill, then its erase.
-    const DrawOp next_step = box_op(96, 639, 400, 675, 13, 12, 2);
+// The next-step box (a border of even width) erased three times, and the
+// number field's cursor blinked a thousand times: drawn as a stroked circle
+// at widths 2 to 5, as a stamped disc at 10.
+TEST(Erase, TheNextStepBoxAndABlinkingCursorLeaveNoTrace) {
+    const std::pair<DrawOp, int> erased[] = {
+        {box_op(96, 639, 400, 675, 13, 12, 2), 3}, {circle_op(1064, 656, 4, 5, 5, 2), 1000},
+        {circle_op(1064, 656, 4, 5, 5, 3), 1000},  {circle_op(1064, 656, 4, 5, 5, 5), 1000},
+        {circle_op(1064, 656, 4, 5, 5, 10), 1000},
+    };
     for (double scale : kScales) {
-        SCOPED_TRACE(scale);
-        auto c = canvas_with_neighbours(scale);
-        const auto before = picture(*c);
-        for (int round = 0; round < 3; ++round) {
-            c->draw(next_step);
-            c->draw(in_white(next_step));
-        }
-        EXPECT_EQ(differences(*c, before, picture(*c)), "");
-    }
-}
-
-TEST(Erase, ABlinkingCursorLeavesNoRing) {
-    // Widths 3 and 5 are drawn as a stroked circle, 10 as a stamped disc.
-    for (int width : {2, 3, 5, 10}) {
-        for (double scale : kScales) {
-            SCOPED_TRACE(std::to_string(width) + " at " + std::to_string(scale));
+        for (const auto& [shape, times] : erased) {
+            SCOPED_TRACE(rt::to_json(shape) + " at " + std::to_string(scale));
             auto c = canvas_with_neighbours(scale);
             const auto before = picture(*c);
-            const DrawOp cursor = circle_op(1064, 656, 4, 5, 5, width);
-            for (int blink = 0; blink < 1000; ++blink) {
-                c->draw(cursor);
-                c->draw(in_white(cursor));
+            for (int i = 0; i < times; ++i) {
+                c->draw(shape);
+                c->draw(in_white(shape));
             }
             EXPECT_EQ(differences(*c, before, picture(*c)), "");
         }
@@ -111,46 +102,32 @@ TEST(Erase, EveryKindOfShapeErasesToWhiteAtAnyPlace) {
     std::mt19937 rng(20261209);
     std::uniform_real_distribution<float> at(40, 1400), size(0.5f, 60), fraction(0, 1);
     std::uniform_int_distribution<int> width(1, 10), colour(0, 14);
-    const std::vector<std::function<DrawOp()>> shapes = {
-        [&] {
-            return line_op(at(rng), at(rng) * 0.6f, at(rng), at(rng) * 0.6f, colour(rng),
-                           width(rng));
-        },
-        [&] {
-            const float x = at(rng), y = at(rng) * 0.6f;
-            return box_op(x, y, x + size(rng) * 4, y + size(rng), colour(rng), colour(rng),
-                          width(rng));
-        },
-        [&] {
-            const float x = at(rng), y = at(rng) * 0.6f;
-            return box_op(x, y, x + size(rng), y + size(rng), colour(rng), rt::kNoFill, width(rng));
-        },
-        [&] {
-            return circle_op(at(rng), at(rng) * 0.6f, size(rng), colour(rng), colour(rng),
-                             width(rng));
-        },
-        [&] {
-            return circle_op(at(rng), at(rng) * 0.6f, size(rng) / 8, colour(rng), colour(rng),
-                             width(rng));
-        },
-        [&] {
-            return circle_op(at(rng), at(rng) * 0.6f, size(rng), colour(rng), rt::kNoFill,
-                             width(rng), fraction(rng), fraction(rng));
-        },
-        [&] {
-            DrawOp op;
-            op.kind = DrawOp::Kind::Polyline;
-            for (int i = 0; i < 4; ++i) op.points.push_back({at(rng), at(rng) * 0.6f});
-            op.colour = colour(rng), op.width = width(rng);
-            op.fill = fraction(rng) < 0.5f ? colour(rng) : rt::kNoFill;
-            return op;
-        },
-    };
     for (double scale : kScales) {
         auto c = Canvas::create(scale);
         const auto blank = picture(*c);
         for (int i = 0; i < 60; ++i) {
-            const DrawOp shape = shapes[static_cast<std::size_t>(i) % shapes.size()]();
+            const float x = at(rng), y = at(rng) * 0.6f, r = size(rng);
+            const int fill = i % 2 ? colour(rng) : rt::kNoFill;
+            DrawOp shape;
+            switch (i % 5) {
+                case 0:
+                    shape = line_op(x, y, at(rng), at(rng) * 0.6f, colour(rng), width(rng));
+                    break;
+                case 1:
+                    shape = box_op(x, y, x + r * 4, y + size(rng), colour(rng), fill, width(rng));
+                    break;
+                case 2:
+                    shape = circle_op(x, y, r / (i % 3 + 1), colour(rng), fill, width(rng));
+                    break;
+                case 3:
+                    shape = circle_op(x, y, r, colour(rng), fill, width(rng), fraction(rng),
+                                      fraction(rng));
+                    break;
+                default:
+                    shape = line_op(0, 0, 0, 0, colour(rng), width(rng));
+                    shape.kind = DrawOp::Kind::Polyline, shape.fill = fill;
+                    for (int k = 0; k < 4; ++k) shape.points.push_back({at(rng), at(rng) * 0.6f});
+            }
             SCOPED_TRACE(rt::to_json(shape) + " at " + std::to_string(scale));
             c->draw(shape);
             c->draw(in_white(shape));
