@@ -603,9 +603,12 @@ private:
         // The border's middle runs through the corner pixels' centres; it
         // reaches half the pen each way, with square (mitred) corners.
         const double half = std::max(1, op.width) / 2.0;
+        // A white fill inside a white border (an erase) is the border's
+        // outer rectangle, whole.
+        const bool white_fill = op.fill != kNoFill && is_white(op.fill);
         if (op.fill != kNoFill) {
-            if (is_white(op.fill)) {
-                white_rect(left, top, right + 1, bottom + 1);
+            if (white_fill) {
+                if (!is_white(op.colour)) white_rect(left, top, right + 1, bottom + 1);
             } else {
                 set_colour(op.fill);
                 cairo_rectangle(cr_, left, top, right - left + 1, bottom - top + 1);
@@ -614,7 +617,7 @@ private:
         }
         if (is_white(op.colour)) {
             white_ring(left + 0.5 - half, top + 0.5 - half, right + 0.5 + half, bottom + 0.5 + half,
-                       2 * half);
+                       white_fill ? -1 : 2 * half);
             return;
         }
         set_stroke(cr_, op.width);

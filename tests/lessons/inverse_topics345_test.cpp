@@ -245,13 +245,17 @@ TEST(InverseFeatures, BlanksFillOnePerKeyAtTheirMeasuredPlaces) {
 }
 
 TEST(InverseFeatures, ChangePagesLabelTheirRunArrowsAndFillInTwoKeys) {
+    // The line's rise arrow runs at x rise_x from rise_from to rise_to; the
+    // first curve pair's run arrow at y curve_run_y, its change arrow to
+    // curve_change_to.
     struct Page {
         const char* choice;
         float left_x, left_y, right_y;
         const char *line_word, *curve_word;
+        float rise_x, rise_from, rise_to, curve_run_y, curve_change_to;
     };
-    for (const Page& p :
-         {Page{"2", 260, 460, 240, "増加", "減少"}, Page{"3", 180, 290, 540, "減少", "増加"}}) {
+    for (const Page& p : {Page{"2", 260, 460, 240, "増加", "減少", 314, 460, 340, 465, 590},
+                          Page{"3", 180, 290, 540, "減少", "増加", 234, 340, 460, 415, 290}}) {
         SCOPED_TRACE(p.choice);
         const std::string enter = std::string("5{enter}") + p.choice + "{enter}";
         const Replay one = run(enter + " ");
@@ -264,17 +268,15 @@ TEST(InverseFeatures, ChangePagesLabelTheirRunArrowsAndFillInTwoKeys) {
         // The line's "増加" follows both its arrows (the last head stroke
         // right before it); the curve's stands between its two arrows.
         const std::size_t line_label = lesson_replay::text_op(one, page, p.left_x, p.left_y, "増");
-        const float rise_x = p.choice[0] == '2' ? 314 : 234;
         const std::size_t rise =
-            lesson_replay::line_op(one, page, rise_x, p.choice[0] == '2' ? 460 : 340, rise_x,
-                                   p.choice[0] == '2' ? 340 : 460);
+            lesson_replay::line_op(one, page, p.rise_x, p.rise_from, p.rise_x, p.rise_to);
         ASSERT_LT(rise, line_label);
         EXPECT_EQ(one.ops[line_label - 1].kind, Kind::Line);
         const std::size_t curve_label = lesson_replay::text_op(one, page, 768, 415, "増");
-        const std::size_t run_arrow = lesson_replay::line_op(
-            one, page, 707, p.choice[0] == '2' ? 465 : 415, 857, p.choice[0] == '2' ? 465 : 415);
-        const std::size_t change = lesson_replay::line_op(
-            one, page, 857, p.choice[0] == '2' ? 465 : 415, 857, p.choice[0] == '2' ? 590 : 290);
+        const std::size_t run_arrow =
+            lesson_replay::line_op(one, page, 707, p.curve_run_y, 857, p.curve_run_y);
+        const std::size_t change =
+            lesson_replay::line_op(one, page, 857, p.curve_run_y, 857, p.curve_change_to);
         EXPECT_LT(run_arrow, curve_label);
         EXPECT_LT(curve_label, change);
         EXPECT_LT(change, one.ops.size());
